@@ -1,0 +1,103 @@
+// Persistent objects and components: the named objects with an owner that
+// every window, control and non-visual part of the system is built from.
+#pragma once
+
+#include "toolkit/Object.h"
+
+#include <functional>
+#include <vector>
+
+using TNotifyEvent = std::function<void(TObject* sender)>;
+
+// An object whose published state can be copied from another of its kind.
+class TPersistent : public TObject {
+ public:
+  static const TClassInfo& StaticClass();
+  const TClassInfo& ClassType() const override { return StaticClass(); }
+
+  // Copies the state of `source`; EConvertError "Cannot assign a %s to a %s"
+  // when the classes do not fit.
+  virtual void Assign(const TPersistent* source);
+
+ protected:
+  // Lets the destination side of an assignment take over; the default refuses.
+  virtual void AssignTo(TPersistent* destination) const;
+};
+
+enum class TComponentStateFlag { csLoading, csReading, csWriting, csDestroying, csDesigning, csUpdating };
+using TComponentState = TSet<TComponentStateFlag>;
+enum class TOperation { opInsert, opRemove };
+
+// Called before a component owned by the component that carries the check
+// gets a new name; it refuses by raising an exception.
+using TRenameCheck = std::function<void(TComponent* component, const QString& currentName, const QString& newName)>;
+
+class TComponent : public TPersistent {
+ public:
+  static const TClassInfo& StaticClass();
+  const TClassInfo& ClassType() const override { return StaticClass(); }
+
+  explicit TComponent(TComponent* owner);
+  // Tells every watcher, frees every owned component (the last first), then
+  // leaves the owner.
+  ~TComponent() override;
+
+  TComponent* Owner() const { return m_owner; }
+
+  const QString& Name() const { return m_name; }
+  // A name is empty or an identifier unique among the owner's components
+  // (letter case ignored); a refused rename keeps the old name.
+  void SetName(const QString& name);
+
+  int ComponentCount() const { return static_cast<int>(m_components.size()); }
+  TComponent* Components(int index) const;
+  int ComponentIndex() const;
+  // An owned component by name, ASCII letter case ignored; nullptr if none.
+  TComponent* FindComponent(const QString& name) const;
+  void InsertComponent(TComponent* component);
+  void RemoveComponent(TComponent* component);
+
+  // `watcher` is told through Notification(this, opRemove) before this
+  // component goes away; the link is removed when either side goes.
+  void FreeNotification(TComponent* watcher);
+  void RemoveFreeNotification(TComponent* watcher);
+  // Insertions into and removals from the owner, and the going of a watched
+  // component, arrive here; the default passes them on to the owned components.
+  virtual void Notification(TComponent* component, TOperation operation);
+
+  TComponentState ComponentState() const { return m_state; }
+  bool IsDesigning() const { return m_state.Contains(TComponentStateFlag::csDesigning); }
+  bool IsDestroying() const { return m_state.Contains(TComponentStateFlag::csDestroying); }
+  bool IsLoading() const { return m_state.Contains(TComponentStateFlag::csLoading); }
+  // Design state for this component and, with `setChildren`, everything it owns.
+  void SetDesigning(bool value, bool setChildren = true);
+  // Brackets the building of a component from stored data; Loaded runs at the end.
+  void BeginLoading();
+  void EndLoading();
+
+  // The integer every component carries for design tools.
+  int32_t DesignInfo() const { return m_designInfo; }
+  void SetDesignInfo(int32_t value) { m_designInfo = value; }
+  intptr_t Tag() const { return m_tag; }
+  void SetTag(intptr_t value) { m_tag = value; }
+
+  // Installs the check that renames of this component's owned components pass.
+  void SetRenameCheck(TRenameCheck check) { m_renameCheck = std::move(check); }
+  const TRenameCheck& RenameCheck() const { return m_renameCheck; }
+
+ protected:
+  virtual void ValidateRename(TComponent* component, const QString& currentName, const QString& newName);
+  virtual void Loaded() {}
+  // Marks this component and everything it owns as going away.
+  void Destroying();
+
+ private:
+  TComponent* m_owner = nullptr;
+  QString m_name;
+  std::vector<TComponent*> m_components;
+  std::vector<TComponent*> m_freeNotifies;
+  TComponentState m_state;
+  int32_t m_designInfo = 0;
+  intptr_t m_tag = 0;
+  TRenameCheck m_renameCheck;
+};
