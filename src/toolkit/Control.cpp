@@ -228,6 +228,7 @@ void TControl::SetParent(TWinControl* parent) {
   if (parent == m_parent) return;
   if (parent == this) throw EInvalidOperation(QStringLiteral("A control cannot have itself as its parent"));
   if (m_parent) m_parent->RemoveControl(this);
+  m_parent = parent;
   if (parent) parent->InsertControl(this);
   if (m_widget) {
     if (parent && parent->ClientWidget()) {
