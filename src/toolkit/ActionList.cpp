@@ -75,7 +75,9 @@ void TAction::SetChecked(bool value) {
 
 bool TAction::Execute() {
   if (!m_enabled || !OnExecute) return false;
-  OnExecute(this);
+  // The handler may free the action with its stored handler: a copy runs.
+  const TNotifyEvent handler = OnExecute;
+  handler(this);
   return true;
 }
 

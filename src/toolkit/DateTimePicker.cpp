@@ -216,6 +216,26 @@ void TDateTimePicker::SyncWidget() {
   m_syncing = old;
 }
 
+void TDateTimePicker::SyncColor() {
+  ApplyPalette(QPalette::Base, false);
+  SyncGreyedLook();
+}
+
+void TDateTimePicker::SyncFont() {
+  TWinControl::SyncFont();
+  SyncGreyedLook();
+}
+
+void TDateTimePicker::SyncGreyedLook() {
+  auto* picker = static_cast<PickerWidget*>(Widget());
+  if (!picker) return;
+  QLineEdit* field = picker->lineEdit();
+  QPalette p = field->palette();
+  p.setColor(QPalette::Disabled, QPalette::Base, ColorToQColor(Color()));
+  p.setColor(QPalette::Disabled, QPalette::Text, ColorToQColor(clGrayText));
+  field->setPalette(p);
+}
+
 void TDateTimePicker::Change() {
   if (OnChange) OnChange(this);
 }

@@ -59,10 +59,14 @@ class TDateTimePicker : public TWinControl {
 
  protected:
   virtual void Change();
+  void SyncColor() override;
+  void SyncFont() override;
 
  private:
   void SetValue(const QDate& date, const QTime& time);
   void SyncWidget();
+  // An unchecked value shows grey on the field's own background.
+  void SyncGreyedLook();
   void WidgetValueChanged();
   void WidgetCheckToggled(bool checked);
 

@@ -66,6 +66,9 @@ void TTimer::UpdateTimer() {
 }
 
 void TTimer::Tick() {
-  // The handler may disable the timer or free it; nothing is touched after the call.
-  if (OnTimer) OnTimer(this);
+  // The handler may disable the timer or free it, and with it the stored
+  // handler: a copy runs, and nothing of the timer is touched after the call.
+  if (!OnTimer) return;
+  const TNotifyEvent handler = OnTimer;
+  handler(this);
 }

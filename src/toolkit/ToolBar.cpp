@@ -156,8 +156,13 @@ void TToolButton::SyncLook() {
 
 void TToolButton::Click() {
   if (!Enabled() || m_style == TToolButtonStyle::tbsSeparator) return;
-  if (OnClick) OnClick(this);
-  else if (m_action) m_action->Execute();
+  if (OnClick) {
+    // The handler may free the button with its stored handler: a copy runs.
+    const TNotifyEvent handler = OnClick;
+    handler(this);
+  } else if (m_action) {
+    m_action->Execute();
+  }
 }
 
 void TToolButton::TextChanged() { SyncLook(); }

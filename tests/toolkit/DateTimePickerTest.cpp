@@ -109,6 +109,9 @@ TEST_F(DateTimePickerTest, CheckBoxShowsCheckedAndUncheckedGreysTheValue) {
   EXPECT_FALSE(Edit()->findChild<QLineEdit*>()->isEnabled());
   EXPECT_TRUE(Edit()->isReadOnly());
   EXPECT_EQ(picker->DisplayText(), "1/1/2001");  // still shown, greyed
+  const QPalette field = Edit()->findChild<QLineEdit*>()->palette();
+  EXPECT_EQ(field.color(QPalette::Disabled, QPalette::Text), ColorToQColor(clGrayText));
+  EXPECT_EQ(field.color(QPalette::Disabled, QPalette::Base), ColorToQColor(clWindow));
 
   picker->SetChecked(true);
   EXPECT_TRUE(Box()->isChecked());

@@ -6,6 +6,8 @@
 #include "WidgetDriver.h"
 #include "support/TestSupport.h"
 
+#include <ostream>
+
 namespace {
 
 TEST(Timer, FiresItsHandlerFromTheEventLoop) {
@@ -34,6 +36,8 @@ struct ActiveCase {
   bool designing;
   bool active;
 };
+
+void PrintTo(const ActiveCase& c, std::ostream* os) { *os << c.what; }
 
 class TimerActive : public ::testing::TestWithParam<ActiveCase> {};
 

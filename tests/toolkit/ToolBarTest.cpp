@@ -121,6 +121,10 @@ TEST_F(ToolBarTest, ButtonsSitSideBySideAndCloseGapsOfHiddenOnes) {
   EXPECT_EQ(lefts(), (std::vector<int>{0, 23, 46, 69, 77}));
   EXPECT_EQ(bar->Buttons(3)->Width(), 8);
   EXPECT_EQ(bar->Buttons(0)->Height(), 22);
+  EXPECT_EQ(bar->Buttons(0)->Top(), (bar->ClientHeight() - 22) / 2);
+  EXPECT_TRUE(Widget(buttons[0])->autoRaise());  // flat by default
+  bar->SetFlat(false);
+  EXPECT_FALSE(Widget(buttons[0])->autoRaise());
   actions->Actions(1)->SetVisible(false);
   EXPECT_FALSE(buttons[1]->Visible());
   EXPECT_EQ(bar->Buttons(2)->Left(), 23);
@@ -149,6 +153,18 @@ TEST_F(ToolBarTest, ClickExecutesTheActionOnlyWhileEnabled) {
   Click(buttons[1]);
   EXPECT_EQ(clicks, 1);
   EXPECT_EQ(executed, (std::vector<int>{0, 3}));
+}
+
+TEST_F(ToolBarTest, ActionMayFreeItselfWhileItRuns) {
+  TAction* reset = actions->Actions(3);
+  reset->OnExecute = [&](TObject* sender) {
+    TComponent::Free(static_cast<TAction*>(sender));
+    executed.push_back(3);
+  };
+  Click(buttons[3]);
+  EXPECT_EQ(executed, std::vector<int>{3});
+  EXPECT_EQ(buttons[3]->Action(), nullptr);
+  EXPECT_EQ(actions->ActionCount(), 3);
 }
 
 TEST_F(ToolBarTest, ClickAtDesignTimeExecutesNothing) {
