@@ -21,10 +21,6 @@ class TChangeLinks {
     m_links.erase(std::remove_if(m_links.begin(), m_links.end(), [client](const auto& l) { return l.first == client; }),
                   m_links.end());
   }
-  bool Contains(const TComponent* client) const {
-    return std::any_of(m_links.begin(), m_links.end(), [client](const auto& l) { return l.first == client; });
-  }
-  int Count() const { return static_cast<int>(m_links.size()); }
   // Tells every client. A client's code may unlink others (or free them);
   // each client is asked only while it is still linked.
   void Notify() const {

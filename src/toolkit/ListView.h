@@ -7,8 +7,6 @@
 #include "toolkit/Strings.h"
 #include "toolkit/WinControl.h"
 
-#include <QPointer>
-
 #include <memory>
 #include <vector>
 

@@ -115,9 +115,15 @@ TEST(ImageList, ClientsFollowChangesUntilTheyGo) {
   int going = 0;
   TComponent stayer(nullptr);
   auto* goer = new TComponent(nullptr);
+  int announced = 0;
+  list.OnChange = [&](TObject* sender) {
+    EXPECT_EQ(sender, &list);
+    ++announced;
+  };
   list.RegisterChanges(&stayer, [&] { ++staying; });
   list.RegisterChanges(goer, [&] { ++going; });
   list.Add(Filled(16, 16, clRed));
+  EXPECT_EQ(announced, 1);
   EXPECT_EQ(staying, 1);
   EXPECT_EQ(going, 1);
   delete goer;

@@ -217,6 +217,10 @@ TEST_F(ListViewTest, ColumnsFollowCaptionWidthAndHeaderDragging) {
   EXPECT_EQ(Tree()->headerItem()->text(1), "Lokal");
   Tree()->header()->resizeSection(1, 123);
   EXPECT_EQ(list->Columns().Items(1)->Width(), 123);
+  // A negative width fits the column to its content.
+  AddRow("A rather long caption that needs room");
+  list->Columns().Items(0)->SetWidth(-1);
+  EXPECT_GT(Tree()->columnWidth(0), Tree()->fontMetrics().horizontalAdvance("A rather long caption that needs"));
   list->Columns().Delete(0);
   EXPECT_EQ(Tree()->columnCount(), 1);
   EXPECT_EQ(Tree()->headerItem()->text(0), "Lokal");

@@ -59,6 +59,15 @@ INSTANTIATE_TEST_SUITE_P(Cases, TimerActive,
                                            ActiveCase{"designing", true, 1000, true, true, false}),
                          [](const auto& info) { return std::string(info.param.what); });
 
+TEST(Timer, StartsOnlyOnceLoadingEnds) {
+  TTimer timer(nullptr);
+  timer.BeginLoading();
+  timer.SetOnTimer([](TObject*) {});
+  EXPECT_FALSE(timer.Active());
+  timer.EndLoading();
+  EXPECT_TRUE(timer.Active());
+}
+
 TEST(Timer, PublishesEnabledIntervalAndOnTimer) {
   TTimer timer(nullptr);
   EXPECT_EQ(GetOrdProp(timer, PropByName(timer, "Interval")), 1000);

@@ -125,6 +125,8 @@ TEST_F(ToolBarTest, ButtonsSitSideBySideAndCloseGapsOfHiddenOnes) {
   EXPECT_TRUE(Widget(buttons[0])->autoRaise());  // flat by default
   bar->SetFlat(false);
   EXPECT_FALSE(Widget(buttons[0])->autoRaise());
+  bar->SetButtonHeight(24);
+  EXPECT_EQ(bar->Buttons(0)->Height(), 24);
   actions->Actions(1)->SetVisible(false);
   EXPECT_FALSE(buttons[1]->Visible());
   EXPECT_EQ(bar->Buttons(2)->Left(), 23);
