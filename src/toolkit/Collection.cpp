@@ -9,14 +9,17 @@ const TClassInfo& TCollectionItem::StaticClass() {
   return info;
 }
 
-TCollectionItem::TCollectionItem(TCollection* collection) { SetCollection(collection); }
+TCollectionItem::TCollectionItem(TCollection* collection) {
+  // The collection hears of a new item once it is whole (in Add).
+  if (collection) collection->InsertItem(this, false);
+}
 
 TCollectionItem::~TCollectionItem() { SetCollection(nullptr); }
 
 void TCollectionItem::SetCollection(TCollection* collection) {
   if (collection == m_collection) return;
   if (m_collection) m_collection->RemoveItem(this);
-  if (collection) collection->InsertItem(this);
+  if (collection) collection->InsertItem(this, true);
 }
 
 int TCollectionItem::Index() const {
@@ -59,7 +62,11 @@ TCollectionItem* TCollection::Items(int index) const {
   return m_items[static_cast<size_t>(index)];
 }
 
-TCollectionItem* TCollection::Add() { return m_factory(this); }
+TCollectionItem* TCollection::Add() {
+  TCollectionItem* item = m_factory(this);
+  Changed();
+  return item;
+}
 
 TCollectionItem* TCollection::Insert(int index) {
   TCollectionItem* item = Add();
@@ -97,11 +104,11 @@ void TCollection::Update(TCollectionItem* item) {
   if (OnUpdate) OnUpdate(item);
 }
 
-void TCollection::InsertItem(TCollectionItem* item) {
+void TCollection::InsertItem(TCollectionItem* item, bool notify) {
   item->m_collection = this;
   item->m_id = m_nextId++;
   m_items.push_back(item);
-  Changed();
+  if (notify) Changed();
 }
 
 void TCollection::RemoveItem(TCollectionItem* item) {

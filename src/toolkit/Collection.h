@@ -74,7 +74,7 @@ class TCollection : public TPersistent {
 
  private:
   friend class TCollectionItem;
-  void InsertItem(TCollectionItem* item);
+  void InsertItem(TCollectionItem* item, bool notify);
   void RemoveItem(TCollectionItem* item);
   const TClassInfo& m_itemClass;
   ItemFactory m_factory;

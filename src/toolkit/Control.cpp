@@ -246,7 +246,17 @@ void TControl::SetParent(TWinControl* parent) {
   if (m_parent && m_align != TAlign::alNone) m_parent->AlignControls();
 }
 
+bool TControl::CanAutoSize(int&, int&) const { return false; }
+
+void TControl::AdjustSize() {
+  int width = m_width;
+  int height = m_height;
+  if (IsLoading() || !CanAutoSize(width, height)) return;
+  if (width != m_width || height != m_height) SetBounds(m_left, m_top, width, height);
+}
+
 void TControl::SetBounds(int left, int top, int width, int height) {
+  if (!IsLoading()) CanAutoSize(width, height);
   const QSize size = m_constraints->Constrain(QSize(width, height));
   ChangeBounds(left, top, size.width(), size.height());
   UpdateAnchorRules();
@@ -595,9 +605,12 @@ void TControl::SyncFont() {
   m_widget->setFont(m_font->ToQFont());
   QPalette p = m_widget->palette();
   const QColor text = ColorToQColor(m_font->Color());
-  p.setColor(QPalette::WindowText, text);
-  p.setColor(QPalette::Text, text);
-  p.setColor(QPalette::ButtonText, text);
+  // The disabled look keeps the style's grey text.
+  for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+    p.setColor(group, QPalette::WindowText, text);
+    p.setColor(group, QPalette::Text, text);
+    p.setColor(group, QPalette::ButtonText, text);
+  }
   m_widget->setPalette(p);
 }
 

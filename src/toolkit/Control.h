@@ -253,8 +253,11 @@ class TControl : public TComponent {
   virtual void WindowGeometryChanged();
   // The widget's background and text colours follow Color and Font.Color.
   void ApplyPalette(QPalette::ColorRole background, bool fillBackground);
-  // Resizes an auto-sized control to its content; nothing by default.
-  virtual void AdjustSize() {}
+  // Resizes an auto-sized control to its content, keeping Left and Top.
+  void AdjustSize();
+  // An auto-sized control replaces the size it is given by the size its
+  // content needs and returns true; the others keep it.
+  virtual bool CanAutoSize(int& width, int& height) const;
   // Controls that report clicks themselves (buttons, check boxes) turn off
   // the click that a left press and release inside the control makes.
   void SetClickEvents(bool value) { m_clickEvents = value; }

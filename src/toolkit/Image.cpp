@@ -79,9 +79,11 @@ void TImage::SetAutoSize(bool v) {
   AdjustSize();
 }
 
-void TImage::AdjustSize() {
-  if (m_autoSize && !IsLoading() && m_picture->Graphic() && !m_picture->Graphic()->Empty())
-    SetBounds(Left(), Top(), m_picture->Width(), m_picture->Height());
+bool TImage::CanAutoSize(int& width, int& height) const {
+  if (!m_autoSize || !m_picture->Graphic() || m_picture->Graphic()->Empty()) return false;
+  width = m_picture->Width();
+  height = m_picture->Height();
+  return true;
 }
 
 QRect TImage::DestRect() const {

@@ -30,7 +30,7 @@ class TImage : public TGraphicControl {
 
  protected:
   void Paint() override;
-  void AdjustSize() override;
+  bool CanAutoSize(int& width, int& height) const override;
 
  private:
   QRect DestRect() const;

@@ -111,10 +111,12 @@ void TLabel::TextChanged() {
   Invalidate();
 }
 
-void TLabel::AdjustSize() {
-  if (!m_autoSize || IsLoading()) return;
-  const QSize size = MeasureCaption(Font().ToQFont(), Caption(), m_showAccelChar, m_wordWrap ? Width() : 0);
-  SetBounds(Left(), Top(), size.width(), size.height());
+bool TLabel::CanAutoSize(int& width, int& height) const {
+  if (!m_autoSize) return false;
+  const QSize size = MeasureCaption(FontObject()->ToQFont(), Caption(), m_showAccelChar, m_wordWrap ? width : 0);
+  width = size.width();
+  height = size.height();
+  return true;
 }
 
 void TLabel::Paint() {
@@ -202,11 +204,13 @@ void TStaticText::TextChanged() {
 
 void TStaticText::SyncColor() { Invalidate(); }
 
-void TStaticText::AdjustSize() {
-  if (!m_autoSize || IsLoading()) return;
+bool TStaticText::CanAutoSize(int& width, int& height) const {
+  if (!m_autoSize) return false;
   // The text and a margin of two pixels on each side.
-  const QSize text = MeasureCaption(Font().ToQFont(), Caption(), m_showAccelChar, 0);
-  SetBounds(Left(), Top(), text.width() + 4, text.height() + 4);
+  const QSize text = MeasureCaption(FontObject()->ToQFont(), Caption(), m_showAccelChar, 0);
+  width = text.width() + 4;
+  height = text.height() + 4;
+  return true;
 }
 
 void TStaticText::PaintText(QPainter& painter) {

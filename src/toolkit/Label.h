@@ -47,7 +47,7 @@ class TLabel : public TGraphicControl {
 
  protected:
   void Paint() override;
-  void AdjustSize() override;
+  bool CanAutoSize(int& width, int& height) const override;
   void TextChanged() override;
   void Notification(TComponent* component, TOperation operation) override;
 
@@ -86,7 +86,7 @@ class TStaticText : public TWinControl {
   void SetFocusControl(TWinControl* v);
 
  protected:
-  void AdjustSize() override;
+  bool CanAutoSize(int& width, int& height) const override;
   void TextChanged() override;
   void SyncColor() override;
   void Notification(TComponent* component, TOperation operation) override;

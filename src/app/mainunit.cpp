@@ -1,0 +1,251 @@
+#include "app/mainunit.h"
+
+#include "app/pictures.h"
+#include "controls/OrqStringList.h"
+#include "frame/defaultgui.h"
+#include "frame/framemovie.h"
+#include "toolkit/ActionList.h"
+#include "toolkit/Buttons.h"
+#include "toolkit/ComboBox.h"
+#include "toolkit/DateTimePicker.h"
+#include "toolkit/Edit.h"
+#include "toolkit/Image.h"
+#include "toolkit/ImageList.h"
+#include "toolkit/Label.h"
+#include "toolkit/Panel.h"
+#include "toolkit/ToolBar.h"
+
+namespace {
+
+// Texts of the catalog application that a language/GUI file translates
+// with the rest of this window.
+const char* const kMessages[] = {
+    "Are you sure you want to delete the selected movies?",
+    "Do you want to save the changes to the catalog?",
+    "The file %s could not be opened.",
+    "The file %s could not be saved.",
+    "The catalog has been modified.",
+    "No movie is selected.",
+    "The picture could not be loaded.",
+    "The picture is too large to be stored in the catalog.",
+    "Unknown file format.",
+    "The catalog was created with a newer version of the program.",
+    "Search text not found.",
+    "Replace all occurrences?",
+    "%d movies found.",
+    "Import finished: %d movies added.",
+    "Export finished.",
+    "The template file could not be found.",
+    "Loading catalog...",
+    "Saving catalog...",
+    "Checking for updates...",
+    "Your version is up to date.",
+    "A new version is available.",
+    "The script contains errors.",
+    "The script has finished.",
+    "Lend the selected movie to whom?",
+    "The movie has been returned.",
+    "Invalid number.",
+    "Invalid date.",
+    "The field cannot be empty.",
+    "Restart the program to apply the new language.",
+    "The selected language file is damaged.",
+    "Print preview",
+    "Page %d of %d",
+    "Total",
+    "Untitled",
+};
+
+struct Bounds {
+  int left, top, width, height;
+};
+
+template <class T>
+T* Make(TComponent* owner, TWinControl* parent, const char* name, Bounds b) {
+  auto* c = new T(owner);
+  c->SetName(QString::fromLatin1(name));
+  c->SetParent(parent);
+  c->SetBounds(b.left, b.top, b.width, b.height);
+  return c;
+}
+
+TLabel* MakeLabel(TComponent* owner, TWinControl* parent, const char* name, Bounds b, const char* caption) {
+  auto* label = Make<TLabel>(owner, parent, name, b);
+  label->SetAutoSize(false);
+  label->SetCaption(QString::fromLatin1(caption));
+  label->SetBounds(b.left, b.top, b.width, b.height);
+  return label;
+}
+
+}  // namespace
+
+const TClassInfo& TMainForm::StaticClass() {
+  static const TClassInfo info("TMainForm", &TForm::StaticClass());
+  return info;
+}
+
+TMainForm::TMainForm(TComponent* owner) : TForm(owner) {
+  BeginLoading();
+  SetName(QStringLiteral("MainForm"));
+  SetCaption(QStringLiteral("Vornik GUI designer"));
+  Font().SetName(QString::fromLatin1(kDefaultFontName));
+  Font().SetHeight(kDefaultFontHeight);
+  SetBorderStyle(TFormBorderStyle::bsSingle);
+  SetBorderIcons({TBorderIcon::biSystemMenu, TBorderIcon::biMinimize});
+  SetPosition(TPosition::poScreenCenter);
+  SetClientSize(787, 637);
+  CreateComponents();
+  OnCreate = [this](TObject* sender) { FormCreate(sender); };
+  OnShow = [this](TObject* sender) { FormShow(sender); };
+  FinishCreate();
+}
+
+void TMainForm::CreateComponents() {
+  m_ilNormal = new TImageList(this);
+  m_ilNormal->SetName(QStringLiteral("ILNormal"));
+  for (ToolbarPicture p : {ToolbarPicture::Open, ToolbarPicture::Save, ToolbarPicture::SaveAs, ToolbarPicture::Reset})
+    m_ilNormal->Add(TBitmap(ToolbarImage(p)));
+
+  m_actionList = new TActionList(this);
+  m_actionList->SetName(QStringLiteral("ActionList"));
+  m_actionList->SetImages(m_ilNormal);
+  auto action = [this](const char* name, const char* caption, const char* hint, int image, TNotifyEvent execute) {
+    auto* a = new TAction(this);
+    a->SetName(QString::fromLatin1(name));
+    a->SetActionList(m_actionList);
+    a->SetCaption(QString::fromLatin1(caption));
+    a->SetHint(QString::fromLatin1(hint));
+    a->SetImageIndex(image);
+    a->OnExecute = std::move(execute);
+    return a;
+  };
+  m_actionOpen = action("ActionOpen", "Open", "Open language/GUI file...", 0, {});
+  m_actionSave = action("ActionSave", "Save", "Save", 1, {});
+  m_actionSaveAs = action("ActionSaveAs", "Save as", "Save as...", 2, {});
+  m_actionReset = action("ActionReset", "Reset GUI", "Reset GUI to default", 3,
+                         [this](TObject* sender) { ActionResetExecute(sender); });
+  // Only Open is available until a language file has been applied.
+  for (TAction* a : {m_actionSave, m_actionSaveAs, m_actionReset}) a->SetEnabled(false);
+
+  m_panelLeft = Make<TPanel>(this, this, "PanelLeft", {0, 0, 233, 637});
+  m_panelLeft->SetAlign(TAlign::alLeft);
+  auto* dock = Make<TPanel>(this, m_panelLeft, "DockLeft", {1, 1, 231, 26});
+  dock->SetBevelOuter(TBevelCut::bvNone);
+  m_toolbarLeft = Make<TToolBar>(this, dock, "ToolbarLeft", {0, 0, 231, 26});
+  m_toolbarLeft->SetAlign(TAlign::alClient);
+  m_toolbarLeft->SetImages(m_ilNormal);
+  m_toolbarLeft->SetShowHint(true);
+  auto button = [this](const char* name, TAction* a) {
+    auto* b = new TToolButton(this);
+    b->SetName(QString::fromLatin1(name));
+    b->SetParent(m_toolbarLeft);
+    if (a) b->SetAction(a);
+    else b->SetStyle(TToolButtonStyle::tbsSeparator);
+    return b;
+  };
+  button("TBOpen", m_actionOpen);
+  button("TBSave", m_actionSave);
+  button("TBSaveAs", m_actionSaveAs);
+  button("TBSeparatorItem1", nullptr);
+  button("TBReset", m_actionReset);
+
+  m_cbLock = Make<TCheckBox>(this, m_panelLeft, "CBLock", {8, 40, 97, 17});
+  m_cbLock->SetCaption(QStringLiteral("Enable editing"));
+  m_cbNames = Make<TComboBox>(this, m_panelLeft, "CBNames", {8, 64, 217, 21});
+  m_cbNames->SetStyle(TComboBoxStyle::csDropDownList);
+  m_cbNames->SetSorted(true);
+  m_inspector = Make<TPanel>(this, m_panelLeft, "PInspector", {8, 88, 217, 185});
+  m_inspector->SetBevelOuter(TBevelCut::bvLowered);
+  m_inspector->SetColor(clWindow);
+  auto* fileProperties = MakeLabel(this, m_panelLeft, "Label1", {8, 368, 217, 17}, "File properties");
+  fileProperties->SetAlignment(TAlignment::taCenter);
+  MakeLabel(this, m_panelLeft, "Label5", {8, 395, 49, 17}, "Version:");
+  m_eVersion = Make<TEdit>(this, m_panelLeft, "EVersion", {64, 392, 161, 21});
+  MakeLabel(this, m_panelLeft, "Label6", {8, 419, 49, 17}, "Authors:");
+  m_mAuthor = Make<TMemo>(this, m_panelLeft, "MAuthor", {8, 440, 217, 65});
+  m_mAuthor->SetWantReturns(false);
+  MakeLabel(this, m_panelLeft, "Label7", {8, 515, 57, 17}, "Comments:");
+  m_mComments = Make<TMemo>(this, m_panelLeft, "MComments", {8, 536, 217, 81});
+  m_mComments->SetWantReturns(false);
+  m_imageT = Make<TImage>(this, m_panelLeft, "ImageT", {200, 32, 20, 20});
+  m_imageT->SetVisible(false);
+  m_imageT->Picture().Bitmap().SetImage(StarPicture());
+
+  m_panelTop = Make<TPanel>(this, this, "PanelTop", {233, 0, 555, 637});
+  m_panelTop->SetAlign(TAlign::alClient);
+  m_panelTop->Constraints().SetMinWidth(555);
+  m_panelTop->Constraints().SetMinHeight(637);
+  m_designPanel = Make<TPanel>(this, m_panelTop, "DesignPanel", {-2, -2, 557, 637});
+  m_designPanel->SetAnchors(IntToAnchors(15));
+  m_designPanel->SetBevelOuter(TBevelCut::bvLowered);
+
+  m_frmMovie = new TMovieFrame(this);
+  m_frmMovie->SetName(QStringLiteral("FrmMovie"));
+  m_frmMovie->BeginLoading();
+  m_frmMovie->SetParent(m_panelTop);
+  m_frmMovie->Constraints().SetMinWidth(553);
+  m_frmMovie->Constraints().SetMinHeight(635);
+  m_frmMovie->Constraints().SetMaxWidth(553);
+  m_frmMovie->Constraints().SetMaxHeight(635);
+  m_frmMovie->SetBounds(0, 0, 553, 635);
+  m_frmMovie->SetAnchors(IntToAnchors(15));
+  m_frmMovie->HorzScrollBar().SetVisible(false);
+  OverrideFrameDesignValues();
+  m_frmMovie->EndLoading();
+
+  m_panelBorder = Make<TPanel>(this, m_panelTop, "PanelBorder", {0, 517, 553, 2});
+  m_panelBorder->SetAnchors(IntToAnchors(13));
+
+  m_messages = new TOrqStringList(this);
+  m_messages->SetName(QStringLiteral("Messages"));
+  for (const char* text : kMessages) m_messages->Strings().Add(QString::fromLatin1(text));
+}
+
+void TMainForm::OverrideFrameDesignValues() {
+  TMovieFrame& f = *m_frmMovie;
+  auto set = [&f](std::initializer_list<const char*> names, auto apply) {
+    for (const char* name : names) apply(f.Child(QString::fromLatin1(name)));
+  };
+  set({"StarRating"}, [](TControl* c) { c->SetLeft(352); });
+  set({"EVideoFormat", "EAudioFormat"}, [](TControl* c) { c->SetWidth(126); });
+  set({"ETranslatedTitle", "EOriginalTitle", "EDescription", "EComments", "EVersion", "EReleaseNotes", "EURL"},
+      [](TControl* c) { c->SetWidth(445); });
+  set({"ESource", "EBorrower", "EMedia"}, [](TControl* c) { c->SetWidth(180); });
+  set({"ELanguages", "ESubtitles"}, [](TControl* c) { c->SetWidth(184); });
+  set({"EActors"}, [](TControl* c) { c->SetWidth(173); });
+  set({"ESize", "EResolution", "EFramerate", "EDisks"}, [](TControl* c) { c->SetLeft(407); });
+  set({"EDate", "EMediaType", "ERating"}, [](TControl* c) { c->SetLeft(408); });
+  set({"EVideoBitrate", "EAudioBitrate"}, [](TControl* c) { c->SetLeft(233); });
+  set({"LVideoKbps", "LAudioKbps"}, [](TControl* c) { c->SetLeft(292); });
+  set({"LSize", "LResolution", "LFramerate", "LDisks"}, [](TControl* c) { c->SetLeft(331); });
+  set({"LRating", "LMediaType", "LDate"}, [](TControl* c) { c->SetLeft(297); });
+  set({"LSizeUnit", "LFramerateFPS"}, [](TControl* c) { c->SetLeft(528); });
+  static_cast<TDateTimePicker*>(f.Child(QStringLiteral("EDate")))->SetChecked(true);
+  set({"ECategory", "ELanguages", "ESubtitles", "EMediaType"}, [](TControl* c) { c->SetParentShowHint(false); });
+}
+
+void TMainForm::FormCreate(TObject*) { m_frmMovie->SetCustomLayout(false); }
+
+void TMainForm::FormShow(TObject*) {
+  m_frmMovie->SetEnabled(false);
+  m_cbLock->SetEnabled(false);
+  PaintStarRating();
+  m_eVersion->SetEnabled(false);
+  m_mAuthor->SetEnabled(false);
+  m_mComments->SetEnabled(false);
+}
+
+void TMainForm::PaintStarRating() {
+  TCanvas& canvas = m_frmMovie->StarRating()->Canvas();
+  canvas.Brush().SetColor(clBtnFace);
+  canvas.FillRect(QRect(QPoint(0, 0), QPoint(199, 19)));
+  TBitmap& star = m_imageT->Picture().Bitmap();
+  for (int i = 0; i < 10; ++i)
+    canvas.BrushCopy(QRect(20 * i, 0, 20, 20), star, QRect(0, 0, 20, 20), clFuchsia);
+}
+
+void TMainForm::ActionResetExecute(TObject*) {
+  ApplyDefaultGUI(*m_frmMovie);
+  m_layoutModified = false;
+  m_actionReset->SetEnabled(false);
+}

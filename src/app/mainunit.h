@@ -1,0 +1,72 @@
+// The main window: the movie panel on its design surface, the toolbar with
+// Open, Save, Save as and Reset GUI, "Enable editing", the component list,
+// the property inspector and the three file-information fields.
+#pragma once
+
+#include "toolkit/Forms.h"
+
+class TPanel;
+class TToolBar;
+class TToolButton;
+class TCheckBox;
+class TComboBox;
+class TLabel;
+class TEdit;
+class TMemo;
+class TImage;
+class TImageList;
+class TActionList;
+class TAction;
+class TMovieFrame;
+class TOrqStringList;
+
+class TMainForm : public TForm {
+ public:
+  static const TClassInfo& StaticClass();
+  const TClassInfo& ClassType() const override { return StaticClass(); }
+  explicit TMainForm(TComponent* owner);
+
+  TMovieFrame* FrmMovie() const { return m_frmMovie; }
+  TAction* ActionOpen() const { return m_actionOpen; }
+  TAction* ActionSave() const { return m_actionSave; }
+  TAction* ActionSaveAs() const { return m_actionSaveAs; }
+  TAction* ActionReset() const { return m_actionReset; }
+
+  // Layout state: what the language dialog chose last (0 none, 1 load the
+  // file's layout, 2 keep the current one, 3 reset to the default) and
+  // whether the layout changed since the last reset.
+  int GUIChoice() const { return m_guiChoice; }
+  bool LayoutModified() const { return m_layoutModified; }
+
+  void FormCreate(TObject* sender);
+  void FormShow(TObject* sender);
+  void ActionResetExecute(TObject* sender);
+
+ private:
+  void CreateComponents();
+  void OverrideFrameDesignValues();
+  void PaintStarRating();
+
+  TPanel* m_panelLeft = nullptr;
+  TToolBar* m_toolbarLeft = nullptr;
+  TCheckBox* m_cbLock = nullptr;
+  TComboBox* m_cbNames = nullptr;
+  TPanel* m_inspector = nullptr;
+  TEdit* m_eVersion = nullptr;
+  TMemo* m_mAuthor = nullptr;
+  TMemo* m_mComments = nullptr;
+  TImage* m_imageT = nullptr;
+  TPanel* m_panelTop = nullptr;
+  TPanel* m_designPanel = nullptr;
+  TMovieFrame* m_frmMovie = nullptr;
+  TPanel* m_panelBorder = nullptr;
+  TImageList* m_ilNormal = nullptr;
+  TActionList* m_actionList = nullptr;
+  TAction* m_actionOpen = nullptr;
+  TAction* m_actionSave = nullptr;
+  TAction* m_actionSaveAs = nullptr;
+  TAction* m_actionReset = nullptr;
+  TOrqStringList* m_messages = nullptr;
+  int m_guiChoice = 0;
+  bool m_layoutModified = false;
+};

@@ -1,0 +1,101 @@
+// One of each control on a window, rendered to a picture: the picture is
+// saved to the build folder (gallery.png) for looking at, and every control
+// must have drawn something of its own.
+#include "toolkit/Buttons.h"
+#include "toolkit/ComboBox.h"
+#include "toolkit/Edit.h"
+#include "toolkit/Forms.h"
+#include "toolkit/Image.h"
+#include "toolkit/Label.h"
+#include "toolkit/Panel.h"
+
+#include "support/TestSupport.h"
+
+#include <QApplication>
+#include <QSet>
+
+namespace {
+
+int ColourCount(const QImage& image, const QRect& rect) {
+  QSet<QRgb> colours;
+  for (int y = rect.top(); y <= rect.bottom(); ++y)
+    for (int x = rect.left(); x <= rect.right(); ++x) colours.insert(image.pixel(x, y));
+  return static_cast<int>(colours.size());
+}
+
+TEST(Gallery, EveryControlDrawsItself) {
+  TForm form(nullptr);
+  form.SetCaption("Gallery");
+  form.SetBounds(0, 0, 420, 330);
+  std::vector<TControl*> shown;
+  auto place = [&](TControl* c, int l, int t, int w, int h) {
+    c->SetParent(&form);
+    c->SetBounds(l, t, w, h);
+    shown.push_back(c);
+  };
+  auto* label = new TLabel(&form);
+  label->SetCaption("&Label with access key");
+  place(label, 8, 8, 150, 17);
+  auto* text = new TStaticText(&form);
+  text->SetCaption("Static text:");
+  place(text, 8, 33, 0, 0);
+  auto* edit = new TEdit(&form);
+  edit->SetText("Edit box");
+  place(edit, 104, 30, 150, 21);
+  auto* memo = new TMemo(&form);
+  memo->SetScrollBars(TScrollStyle::ssVertical);
+  memo->Lines().Add("A memo with");
+  memo->Lines().Add("two lines");
+  place(memo, 104, 56, 150, 48);
+  auto* combo = new TComboBox(&form);
+  combo->Items().SetCommaText("One,Two,Three");
+  combo->SetItemIndex(1);
+  place(combo, 104, 110, 150, 21);
+  auto* check = new TCheckBox(&form);
+  check->SetCaption("Check box");
+  check->SetChecked(true);
+  place(check, 270, 30, 120, 17);
+  auto* radio1 = new TRadioButton(&form);
+  radio1->SetCaption("Radio one");
+  place(radio1, 270, 52, 120, 17);
+  auto* radio2 = new TRadioButton(&form);
+  radio2->SetCaption("Radio two");
+  radio2->SetChecked(true);
+  place(radio2, 270, 72, 120, 17);
+  auto* button = new TButton(&form);
+  button->SetCaption("Button");
+  place(button, 270, 106, 75, 25);
+  auto* panel = new TPanel(&form);
+  panel->SetCaption("Panel");
+  place(panel, 8, 140, 180, 60);
+  auto* sunken = new TPanel(&form);
+  sunken->SetBevelOuter(TBevelCut::bvLowered);
+  sunken->SetCaption("Lowered");
+  place(sunken, 200, 140, 120, 60);
+  auto* image = new TImage(&form);
+  image->SetBounds(0, 0, 60, 40);
+  image->Canvas().Brush().SetColor(clNavy);
+  image->Canvas().FillRect(QRect(0, 0, 60, 40));
+  image->Canvas().Brush().SetColor(clYellow);
+  image->Canvas().Ellipse(QRect(10, 5, 40, 30));
+  place(image, 8, 210, 60, 40);
+  auto* bevel = new TBevel(&form);
+  bevel->SetShape(TBevelShape::bsFrame);
+  place(bevel, 80, 210, 100, 40);
+  auto* disabled = new TStaticText(&form);
+  disabled->SetCaption("Disabled text");
+  disabled->SetEnabled(false);
+  place(disabled, 200, 220, 0, 0);
+
+  form.ShowForm();
+  QApplication::processEvents();
+  const QImage picture = form.Widget()->grab().toImage();
+  ASSERT_FALSE(picture.isNull());
+  picture.save(QStringLiteral(VORNIK_BINARY_DIR "/gallery.png"));
+  for (TControl* c : shown) {
+    const QRect r = c->BoundsRect().intersected(picture.rect());
+    EXPECT_GT(ColourCount(picture, r), 2) << c->ClassName().toStdString();
+  }
+}
+
+}  // namespace
