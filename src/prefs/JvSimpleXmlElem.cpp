@@ -129,6 +129,8 @@ bool TJvSimpleXmlProps::ReadBool(const QString& name, bool fallback) const {
 
 void TJvSimpleXmlProps::Parse(TJvSimpleXmlSource& source) {
   enum class State { Between, Name, AfterEquals } state = State::Between;
+  const QString& text = source.Text();
+  qsizetype nameStart = 0;
   QString name;
   QString nameSpace;
   while (!source.AtEnd()) {
@@ -137,7 +139,7 @@ void TJvSimpleXmlProps::Parse(TJvSimpleXmlSource& source) {
       case State::Between:
         if (IsXmlBlank(c)) break;
         if (IsAttributeNameChar(c)) {
-          name = c;
+          nameStart = source.Pos();
           nameSpace.clear();
           state = State::Name;
           break;
@@ -148,12 +150,12 @@ void TJvSimpleXmlProps::Parse(TJvSimpleXmlSource& source) {
         }
         PropertyCharError(c);
       case State::Name:
-        if (IsAttributeNameChar(c)) {
-          name.append(c);
-        } else if (c == QLatin1Char(':')) {
-          nameSpace = name;
-          name.clear();
+        if (IsAttributeNameChar(c)) break;
+        if (c == QLatin1Char(':')) {
+          nameSpace = text.mid(nameStart, source.Pos() - nameStart);
+          nameStart = source.Pos() + 1;
         } else if (c == QLatin1Char('=')) {
+          name = text.mid(nameStart, source.Pos() - nameStart);
           state = State::AfterEquals;
         } else {
           PropertyCharError(c);
@@ -164,13 +166,13 @@ void TJvSimpleXmlProps::Parse(TJvSimpleXmlSource& source) {
           throw TJvSimpleXmlInvalid(
               QStringLiteral("Invalid XML Element: Unexpected character in property declaration. Expecting \" or ' but ") +
               c + QStringLiteral(" found."));
-        const qsizetype close = source.Text().indexOf(c, source.Pos() + 1);
+        const qsizetype close = text.indexOf(c, source.Pos() + 1);
         if (close < 0) {
           // The text ends inside the value: the attribute is incomplete.
           source.SetPos(source.Length());
           return;
         }
-        const QString value = source.Text().mid(source.Pos() + 1, close - source.Pos() - 1);
+        const QString value = text.mid(source.Pos() + 1, close - source.Pos() - 1);
         Add(name, SimpleXmlDecodeEntities(value))->SetNamespace(nameSpace);
         source.SetPos(close);
         state = State::Between;
@@ -326,8 +328,14 @@ const TClassInfo& TJvSimpleXmlElemClassic::StaticClass() {
 void TJvSimpleXmlElemClassic::Parse(TJvSimpleXmlSource& source) {
   const DepthGuard depth(source);
   enum class State { ExpectTag, Name, AfterSlash } state = State::ExpectTag;
+  const QString& text = source.Text();
+  // The name is taken in runs of characters; attributes may interrupt it.
   QString collected;
+  qsizetype runStart = 0;
   bool started = false;
+  auto takeRun = [&](qsizetype end) {
+    if (end > runStart) collected += text.mid(runStart, end - runStart);
+  };
   while (!source.AtEnd()) {
     const QChar c = source.Current();
     switch (state) {
@@ -336,19 +344,26 @@ void TJvSimpleXmlElemClassic::Parse(TJvSimpleXmlSource& source) {
           throw TJvSimpleXmlInvalid(QStringLiteral("Invalid XML Element: Expected beginning of tag but ") + c +
                                     QStringLiteral(" found."));
         state = State::Name;
+        runStart = source.Pos() + 1;
         break;
       case State::Name:
         if (IsXmlBlank(c)) {
           if (!started) throw TJvSimpleXmlInvalid(QStringLiteral("Invalid XML Element: Malformed tag found (no valid name)"));
+          takeRun(source.Pos());
           Props().Parse(source);
+          runStart = source.Pos() + 1;
         } else if (c == QLatin1Char(':')) {
+          takeRun(source.Pos());
           SetNamespace(collected);
           collected.clear();
           started = true;
+          runStart = source.Pos() + 1;
         } else if (c == QLatin1Char('/')) {
+          takeRun(source.Pos());
           AssignName(collected);
           state = State::AfterSlash;
         } else if (c == QLatin1Char('>')) {
+          takeRun(source.Pos());
           AssignName(collected);
           source.Next();
           const QString endTag = Children().Parse(source);
@@ -358,14 +373,13 @@ void TJvSimpleXmlElemClassic::Parse(TJvSimpleXmlSource& source) {
             throw TJvSimpleXmlInvalid(QStringLiteral("Invalid XML Element: Erroneous end of tag, expecting </") +
                                       expected + QStringLiteral("> but </") + endTag + QStringLiteral("> found."));
           if (Children().Count() == 1) {
-            if (const auto* text = dynamic_cast<const TJvSimpleXmlElemText*>(Children().Item(0))) {
-              SetValue(text->Value());
+            if (const auto* child = dynamic_cast<const TJvSimpleXmlElemText*>(Children().Item(0))) {
+              SetValue(child->Value());
               Children().Delete(0);
             }
           }
           return;
         } else {
-          collected.append(c);
           started = true;
         }
         break;
@@ -378,7 +392,10 @@ void TJvSimpleXmlElemClassic::Parse(TJvSimpleXmlSource& source) {
     source.Next();
   }
   // The text ended inside the start tag: the element keeps what it has.
-  if (state == State::Name) AssignName(collected);
+  if (state == State::Name) {
+    takeRun(source.Length());
+    AssignName(collected);
+  }
 }
 
 // ---- TJvSimpleXmlElemText ----
