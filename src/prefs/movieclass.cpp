@@ -105,21 +105,7 @@ void TMovie::Reset() {
   m_snapCount = 0;
 }
 
-bool TMovie::IsIntegerField(int field) const {
-  switch (field) {
-    case fieldNumber:
-    case fieldDate:
-    case fieldRating:
-    case fieldYear:
-    case fieldLength:
-    case fieldVideoBitrate:
-    case fieldAudioBitrate:
-    case fieldDisks: return true;
-    default: return false;
-  }
-}
-
-int32_t& TMovie::IntegerField(int field) {
+int32_t TMovie::GetFieldInteger(int field) const {
   switch (field) {
     case fieldNumber: return m_number;
     case fieldDate: return m_date;
@@ -128,13 +114,9 @@ int32_t& TMovie::IntegerField(int field) {
     case fieldLength: return m_length;
     case fieldVideoBitrate: return m_videoBitrate;
     case fieldAudioBitrate: return m_audioBitrate;
-    default: return m_disks;
+    case fieldDisks: return m_disks;
+    default: return -1;
   }
-}
-
-int32_t TMovie::GetFieldInteger(int field) const {
-  if (!IsIntegerField(field)) return -1;
-  return const_cast<TMovie*>(this)->IntegerField(field);
 }
 
 QString TMovie::GetFieldText(int field, bool forDisplay) const {
@@ -192,11 +174,11 @@ void TMovie::SetFieldText(int field, const QString& value) {
       m_rating = tenths >= INT32_MIN && tenths <= INT32_MAX ? static_cast<int32_t>(tenths) : -1;
       return;
     }
-    case fieldYear:
-    case fieldLength:
-    case fieldVideoBitrate:
-    case fieldAudioBitrate:
-    case fieldDisks: IntegerField(field) = IntegerOr(value, -1); return;
+    case fieldYear: m_year = IntegerOr(value, -1); return;
+    case fieldLength: m_length = IntegerOr(value, -1); return;
+    case fieldVideoBitrate: m_videoBitrate = IntegerOr(value, -1); return;
+    case fieldAudioBitrate: m_audioBitrate = IntegerOr(value, -1); return;
+    case fieldDisks: m_disks = IntegerOr(value, -1); return;
     case fieldFormattedTitle: return;
     default:
       if (field >= 0 && field < fieldCount) m_texts[static_cast<size_t>(field)] = value;

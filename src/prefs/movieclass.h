@@ -122,9 +122,6 @@ class TMovie : public TObject, public IMovieFields {
   static QString MovePrefix(const QString& title, const TStrings& prefixes);
 
  private:
-  bool IsIntegerField(int field) const;
-  int32_t& IntegerField(int field);
-
   const TSettings* m_preferences;
   std::array<QString, fieldCount> m_texts;
   int32_t m_number = 0;

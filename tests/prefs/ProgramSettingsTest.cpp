@@ -315,6 +315,13 @@ TEST_F(PrefsTest, PrefsSwitchNamesAFileInTheProgramFolderAndSwitchesIgnoreCase) 
   last.Load({"designer", "/prefs"});
   EXPECT_EQ(last.PrefsFile, "prefs.xml");
   EXPECT_FALSE(last.TranslatorShowErrors);
+
+  // The argument after "/prefs" is still looked at as a switch.
+  TSettings both;
+  both.Load({"designer", "/prefs", "/tr_show_errors"});
+  EXPECT_EQ(both.PrefsFile, "/tr_show_errors");
+  EXPECT_TRUE(both.TranslatorShowErrors);
+  EXPECT_EQ(both.Language, "?");
 }
 
 TEST_F(PrefsTest, OlderFileIsRenamedOnTheFirstOfTwoRuns) {
