@@ -48,11 +48,18 @@ TComponent::~TComponent() {
   }
   while (!m_components.empty()) {
     TComponent* child = m_components.back();
-    child->m_owner = nullptr;
-    m_components.pop_back();
-    delete child;
+    child->RunBeforeDestruction();
+    // BeforeDestruction may have freed other owned components: look again.
+    if (m_components.empty() || m_components.back() != child) continue;
+    delete child;  // leaves this list through RemoveComponent
   }
   if (m_owner) m_owner->RemoveComponent(this);
+}
+
+void TComponent::Free(TComponent* component) {
+  if (!component) return;
+  component->RunBeforeDestruction();
+  delete component;
 }
 
 TComponent* TComponent::Components(int index) const {
@@ -134,8 +141,11 @@ void TComponent::ValidateRename(TComponent* component, const QString& currentNam
 }
 
 void TComponent::SetDesigning(bool value, bool setChildren) {
-  if (value) m_state.Include(TComponentStateFlag::csDesigning);
-  else m_state.Exclude(TComponentStateFlag::csDesigning);
+  if (value != IsDesigning()) {
+    if (value) m_state.Include(TComponentStateFlag::csDesigning);
+    else m_state.Exclude(TComponentStateFlag::csDesigning);
+    DesigningChanged();
+  }
   if (setChildren)
     for (TComponent* c : m_components) c->SetDesigning(value, true);
 }
@@ -147,6 +157,12 @@ void TComponent::BeginLoading() {
 void TComponent::EndLoading() {
   m_state.Exclude(TComponentStateFlag::csLoading);
   Loaded();
+}
+
+void TComponent::RunBeforeDestruction() {
+  if (m_beforeDestructionDone) return;
+  m_beforeDestructionDone = true;
+  BeforeDestruction();
 }
 
 void TComponent::Destroying() {

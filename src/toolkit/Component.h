@@ -41,6 +41,9 @@ class TComponent : public TPersistent {
   // Tells every watcher, frees every owned component (the last first), then
   // leaves the owner.
   ~TComponent() override;
+  // Frees a component the way owners free theirs: BeforeDestruction runs
+  // while the object is still whole, then it is deleted.
+  static void Free(TComponent* component);
 
   TComponent* Owner() const { return m_owner; }
 
@@ -88,6 +91,11 @@ class TComponent : public TPersistent {
  protected:
   virtual void ValidateRename(TComponent* component, const QString& currentName, const QString& newName);
   virtual void Loaded() {}
+  // Runs before the destructors, while the whole object still stands.
+  virtual void BeforeDestruction() { Destroying(); }
+  // Called after this component entered or left design state.
+  virtual void DesigningChanged() {}
+  void RunBeforeDestruction();
   // Marks this component and everything it owns as going away.
   void Destroying();
 
@@ -100,4 +108,5 @@ class TComponent : public TPersistent {
   int32_t m_designInfo = 0;
   intptr_t m_tag = 0;
   TRenameCheck m_renameCheck;
+  bool m_beforeDestructionDone = false;
 };

@@ -1,0 +1,34 @@
+// The bridge from a control's Qt widgets to the control: it filters every
+// event of the widget and of the widget's own inner widgets, turns input
+// into TMessage and passes it to TControl::Dispatch, and delivers the
+// requests a control posts to itself.
+#pragma once
+
+#include <QObject>
+
+class QEvent;
+class QWidget;
+class TControl;
+struct TMessage;
+
+class TControlAdapter : public QObject {
+ public:
+  explicit TControlAdapter(TControl* control);
+  ~TControlAdapter() override;
+
+  // Starts filtering a widget of the control (its own or an inner one).
+  void Watch(QWidget* widget);
+  // Queues a request to be dispatched after the current event.
+  void Post(int number, intptr_t param);
+
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  bool event(QEvent* event) override;
+
+  // The Qt event type used for posted requests.
+  static int RequestEventType();
+
+ private:
+  bool Deliver(TMessage& message);
+  bool HandleHint(QWidget* widget, QEvent* event);
+  TControl* m_control;
+};

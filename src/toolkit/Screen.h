@@ -1,0 +1,28 @@
+// The screen: its logical resolution, size, fonts, cursor and active form.
+#pragma once
+
+#include "toolkit/Cursors.h"
+
+#include <QStringList>
+
+class TCustomForm;
+
+class TScreen {
+ public:
+  // Pixels per logical inch: 96 on a standard screen. Tests may set it.
+  int PixelsPerInch() const;
+  void SetPixelsPerInch(int value) { m_pixelsPerInch = value; }
+  int Width() const;
+  int Height() const;
+  QStringList Fonts() const;
+  // A screen-wide cursor (crHourGlass while busy); crDefault lets controls choose.
+  TCursor Cursor() const { return m_cursor; }
+  void SetCursor(TCursor value);
+  TCustomForm* ActiveForm() const;
+
+ private:
+  int m_pixelsPerInch = 0;
+  TCursor m_cursor = 0;
+};
+
+TScreen& Screen();
