@@ -4,8 +4,10 @@
 #include "lang/IniFile.h"
 #include "lang/OrqTranslator.h"
 #include "toolkit/Component.h"
+#include "toolkit/Forms.h"
 #include "toolkit/PropAccess.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -103,7 +105,7 @@ void LoadAndApplyLargeFile(benchmark::State& state) {
     for (int i = 1; i < 5000; ++i) text += ControlName(i % kControls).toLatin1() + keys[i % 5] + "\r\n";
   }
   WriteFile(path, text);
-  TComponent root(nullptr);
+  TForm root(nullptr);
   root.SetName("MainForm");
   for (int i = 0; i < kControls; ++i) (new TBenchControl(&root))->SetName(ControlName(i));
   TOrqTranslator translator(nullptr);
@@ -176,4 +178,13 @@ BENCHMARK(LoadAndApplyLargeFile)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(SaveSequence)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
 BENCHMARK(SingleWrite)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-BENCHMARK_MAIN();
+// Forms need a QApplication; the benchmarks run on the offscreen platform.
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

@@ -1,19 +1,20 @@
 #include "lang/OrqTranslator.h"
 
 #include "lang/TextEncoding.h"
+#include "toolkit/Application.h"
 #include "toolkit/Collection.h"
+#include "toolkit/Forms.h"
 #include "toolkit/PropAccess.h"
 #include "toolkit/SysUtils.h"
 
 #include <QFile>
-#include <QMessageBox>
 
 #include <exception>
 
 namespace {
 
 // The one way the translator's reports reach the user.
-void ShowTranslationError(const QString& text) { QMessageBox::warning(nullptr, QString(), text); }
+void ShowTranslationError(const QString& text) { Application().MessageBox(text, QString(), MB_OK | MB_ICONWARNING); }
 
 // The kinds a file can set; a property of any other kind counts as absent.
 bool IsTranslatable(TTypeKind kind) {
@@ -62,10 +63,10 @@ void TOrqTranslator::LoadLanguageFile(const QString& fileName) {
   m_fileLines->SetText(DecodeLanguageFile(bytes));
 }
 
-void TOrqTranslator::TranslateForm(TComponent* form) { TranslateSection(form->Name(), form); }
+void TOrqTranslator::TranslateForm(TCustomForm* form) { TranslateSection(form->Name(), form); }
 
-void TOrqTranslator::TranslateFrame(TComponent* frame) {
-  for (const TClassInfo* cls = &frame->ClassType(); cls && cls != &TComponent::StaticClass(); cls = cls->Parent())
+void TOrqTranslator::TranslateFrame(TFrame* frame) {
+  for (const TClassInfo* cls = &frame->ClassType(); cls && cls != &TFrame::StaticClass(); cls = cls->Parent())
     TranslateSection(cls->Name(), frame);
 }
 

@@ -11,6 +11,9 @@
 #include "toolkit/Component.h"
 #include "toolkit/Strings.h"
 
+class TCustomForm;
+class TFrame;
+
 #include <memory>
 
 // Where a property path leads: an object and one of its properties. Either
@@ -43,12 +46,12 @@ class TOrqTranslator : public TComponent {
   // nothing and is not reported.
   void LoadLanguageFile(const QString& fileName);
   // Applies the section "[" + the form's name + "]".
-  void TranslateForm(TComponent* form);
+  void TranslateForm(TCustomForm* form);
   // Applies the sections of the frame's class and its ancestors below TFrame.
-  void TranslateFrame(TComponent* frame);
+  void TranslateFrame(TFrame* frame);
 
-  // Applies one key line to the root; errors are reported (with ShowErrors)
-  // and go no further.
+  // Applies one key line to the root; errors are reported (with ShowErrors,
+  // through the application's message boxes) and go no further.
   void TranslateLine(const QString& line, TComponent* root);
   // Resolves a path from a component. Owned components come before
   // properties; collections, string lists, list-view items and tree nodes

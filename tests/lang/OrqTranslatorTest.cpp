@@ -1,6 +1,8 @@
 #include "lang/OrqTranslator.h"
 
 #include "lang/TranslatorSamples.h"
+#include "toolkit/Application.h"
+#include "toolkit/Forms.h"
 #include "toolkit/PropAccess.h"
 #include "toolkit/SysUtils.h"
 
@@ -13,13 +15,31 @@
 
 namespace {
 
-// A form "MainForm" with the controls a language file addresses.
+// Answers every message box with OK and keeps its text.
+class RecordingDialogs : public TDialogService {
+ public:
+  explicit RecordingDialogs(QStringList& texts) : m_texts(texts) {}
+  int MessageBox(const QString& text, const QString&, int) override {
+    m_texts << text;
+    return IDOK;
+  }
+  void ShowException(const QString&, const QString& message) override { m_texts << message; }
+  int RunModal(TCustomForm&) override { return IDCANCEL; }
+  bool ExecuteDialog(TCommonDialog&) override { return false; }
+
+ private:
+  QStringList& m_texts;
+};
+
+// A form "MainForm" with the controls a language file addresses; message
+// boxes are recorded in m_messages.
 class TranslatorTest : public TempDirTest {
  protected:
-  TranslatorTest() {
+  TranslatorTest() : m_previousDialogs(Application().SetDialogs(std::make_unique<RecordingDialogs>(m_messages))) {
     m_form.SetName("MainForm");
-    m_form.Lines()->Clear();
+    m_form.SetCaption("caption");
   }
+  ~TranslatorTest() override { Application().SetDialogs(std::move(m_previousDialogs)); }
 
   void Load(const QByteArray& bytes, const QString& name = "Deutsch.lng") {
     WriteFileBytes(Path(name), bytes);
@@ -34,8 +54,10 @@ class TranslatorTest : public TempDirTest {
     return static_cast<TSampleControl*>(m_form.FindComponent(name));
   }
 
+  QStringList m_messages;
+  std::unique_ptr<TDialogService> m_previousDialogs;
   TOrqTranslator m_translator{nullptr};
-  TSampleControl m_form{nullptr};
+  TForm m_form{nullptr};
   TSampleControl* m_year = new TSampleControl(&m_form, "LYear");
   TSampleControl* m_media = new TSampleControl(&m_form, "EMedia");
   TSampleControl* m_description = new TSampleControl(&m_form, "EDescription");
@@ -137,6 +159,13 @@ INSTANTIATE_TEST_SUITE_P(
                       LineCase{"EDescription.Lines.Strings[0].Ignored=eins", "EDescription.Lines", "eins|two|three"},
                       LineCase{"EDescription.Lines.Strings[$1]=zwei", "EDescription.Lines", "one|zwei|three"}));
 
+TEST_F(TranslatorTest, PathsFromTheFormItself) {
+  ApplyMainForm("Caption=Hauptfenster\r\nFont.Name=Tahoma\r\nFont.Charset=$EE\r\n");
+  EXPECT_EQ(m_form.Caption(), "Hauptfenster");
+  EXPECT_EQ(m_form.Font().Name(), "Tahoma");
+  EXPECT_EQ(m_form.Font().Charset(), 0xEE);
+}
+
 TEST_F(TranslatorTest, NameIsATextLikeAnyOther) {
   ApplyMainForm("LYear.Name=LJahr\r\nLJahr.Caption=Jahr\r\nEMedia.Name=\r\nEMedia.Caption=after\r\n");
   EXPECT_EQ(m_year->Name(), "LJahr");
@@ -192,14 +221,26 @@ class TranslatorSkippedLines : public TranslatorTest, public ::testing::WithPara
 
 TEST_P(TranslatorSkippedLines, ChangeNothingAndTheNextLineStillApplies) {
   const QStringList before = Snapshot(m_form);
-  ApplyMainForm(QByteArray(GetParam().line) + "\r\nEMedia.Caption=after\r\n");
   QStringList expected = before;
   expected.replaceInStrings(QRegularExpression("^EMedia\\.Caption=.*$"), "EMedia.Caption=after");
+  const QString line = QString::fromUtf8(GetParam().line);
+  const qsizetype eq = line.indexOf('=');
+  const QStringList report{"Unable to assign value for " + Trim(line.left(eq)) + " = " + Trim(line.mid(eq + 1))};
+
+  ApplyMainForm(QByteArray(GetParam().line) + "\r\nEMedia.Caption=after\r\n");
   EXPECT_EQ(Snapshot(m_form), expected);
+  EXPECT_EQ(m_messages, QStringList());
+
+  m_media->SetCaption("again");
+  m_translator.SetShowErrors(true);
+  m_translator.TranslateForm(&m_form);
+  EXPECT_EQ(Snapshot(m_form), expected);
+  EXPECT_EQ(m_messages, GetParam().fails ? report : QStringList());
 }
 
 const SkippedCase kSkippedCases[] = {
     {"EMedia.Width=abc", true},
+    {" EMedia.Width = 12 px ", true},
     {"EMedia.Width=", true},
     {"EMedia.Width=12px", true},
     {"EMedia.Width=99999999999", true},
@@ -239,6 +280,45 @@ const SkippedCase kSkippedCases[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Cases, TranslatorSkippedLines, ::testing::ValuesIn(kSkippedCases));
+
+TEST_F(TranslatorTest, ErrorsAreReportedOncePerLineOnlyWithShowErrors) {
+  const QByteArray body = "EMedia.Width=abc\r\nNoSuchControl.Caption=x\r\nEMedia.NoSuchProperty=x\r\nEMedia.Width=12\r\n";
+  ApplyMainForm(body);
+  EXPECT_EQ(m_messages, QStringList());
+  m_translator.SetShowErrors(true);
+  m_media->SetWidth(0);
+  m_translator.TranslateForm(&m_form);
+  EXPECT_EQ(m_messages, QStringList({"Unable to assign value for EMedia.Width = abc",
+                                     "Unable to assign value for NoSuchControl.Caption = x"}));
+  EXPECT_EQ(m_media->Width(), 12);
+}
+
+TEST_F(TranslatorTest, FrameTakesItsOwnSectionFirstThenItsAncestors) {
+  TSampleSubFrame frame(nullptr);
+  frame.SetName("FrmMovie");
+  auto* year = new TSampleControl(&frame, "LYear");
+  Load("[TSampleSubFrame]\r\nLYear.Caption=sub\r\nLYear.Hint=sub\r\nLYear.Name=LJahr\r\n"
+       "[TSampleFrame]\r\nLJahr.Caption=base\r\n"
+       "[TFrame]\r\nLJahr.Hint=frame\r\n[FrmMovie]\r\nLJahr.Hint=name\r\n");
+  m_translator.TranslateFrame(&frame);
+  EXPECT_EQ(year->Name(), "LJahr");
+  EXPECT_EQ(year->Caption(), "base");  // the ancestor's section came second
+  EXPECT_EQ(year->Hint(), "sub");      // no section of TFrame or of the frame's name
+
+  TSampleFrame base(nullptr);
+  auto* baseYear = new TSampleControl(&base, "LYear");
+  m_translator.TranslateFrame(&base);
+  EXPECT_EQ(baseYear->Caption(), "caption");  // LYear is not named in [TSampleFrame]
+  Load("[tsampleframe]\r\nLYear.Caption=base\r\n");
+  m_translator.TranslateFrame(&base);
+  EXPECT_EQ(baseYear->Caption(), "base");
+
+  TFrame plain(nullptr);
+  auto* plainYear = new TSampleControl(&plain, "LYear");
+  Load("[TFrame]\r\nLYear.Caption=frame\r\n");
+  m_translator.TranslateFrame(&plain);
+  EXPECT_EQ(plainYear->Caption(), "caption");
+}
 
 TEST_F(TranslatorTest, FailedLoadKeepsTheLinesOfTheFileBefore) {
   Load("[MainForm]\r\nCaption=first\r\n");

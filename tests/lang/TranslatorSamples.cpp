@@ -4,12 +4,12 @@
 
 namespace {
 
-const TTypeInfo& AlignType() {
+const TTypeInfo& SampleAlignType() {
   static const TTypeInfo info = TTypeInfo::Enumeration("TSampleAlign", {"alNone", "alTop", "alBottom"});
   return info;
 }
 
-const TTypeInfo& AnchorsType() {
+const TTypeInfo& SampleAnchorsType() {
   static const TTypeInfo element = TTypeInfo::Enumeration("TSampleAnchor", {"akLeft", "akTop", "akRight", "akBottom"});
   static const TTypeInfo info = TTypeInfo::Set("TSampleAnchors", element);
   return info;
@@ -81,8 +81,8 @@ const TClassInfo& TSampleControl::StaticClass() {
         .Prop("Width", Types::Integer(), &TSampleControl::Width, &TSampleControl::SetWidth)
         .Prop("Height", Types::Integer(), &TSampleControl::Height, &TSampleControl::SetHeight)
         .Prop("Visible", Types::Boolean(), &TSampleControl::Visible, &TSampleControl::SetVisible)
-        .Prop("Anchors", AnchorsType(), &TSampleControl::Anchors, &TSampleControl::SetAnchors)
-        .Prop("Align", AlignType(), &TSampleControl::Align, &TSampleControl::SetAlign)
+        .Prop("Anchors", SampleAnchorsType(), &TSampleControl::Anchors, &TSampleControl::SetAnchors)
+        .Prop("Align", SampleAlignType(), &TSampleControl::Align, &TSampleControl::SetAlign)
         .Prop("Ratio", Types::Single(), &TSampleControl::Ratio, &TSampleControl::SetRatio)
         .Prop("Letter", Types::Char(), &TSampleControl::Letter, &TSampleControl::SetLetter)
         .Prop("Huge", Types::Int64(), &TSampleControl::Huge, &TSampleControl::SetHuge)
@@ -102,6 +102,16 @@ TSampleControl::TSampleControl(TComponent* owner, const QString& name)
                                               [](TCollection* c) { return new TSampleColumn(c); })) {
   SetName(name);
   for (const char* caption : {"Name", "Year"}) static_cast<TSampleColumn*>(m_columns->Add())->SetCaption(caption);
+}
+
+const TClassInfo& TSampleFrame::StaticClass() {
+  static const TClassInfo info("TSampleFrame", &TFrame::StaticClass());
+  return info;
+}
+
+const TClassInfo& TSampleSubFrame::StaticClass() {
+  static const TClassInfo info("TSampleSubFrame", &TSampleFrame::StaticClass());
+  return info;
 }
 
 QStringList Snapshot(const TComponent& root) {

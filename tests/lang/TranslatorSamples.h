@@ -4,6 +4,7 @@
 
 #include "toolkit/Collection.h"
 #include "toolkit/Component.h"
+#include "toolkit/Forms.h"
 #include "toolkit/Strings.h"
 
 #include <memory>
@@ -105,6 +106,21 @@ class TSampleControl : public TComponent {
   std::unique_ptr<TStringList> m_lines = std::make_unique<TStringList>(QStringList{"one", "two", "three"});
   std::unique_ptr<TCollection> m_columns;
   TComponent* m_buddy = nullptr;
+};
+
+// A frame class and a class derived from it, each with its own section.
+class TSampleFrame : public TFrame {
+ public:
+  static const TClassInfo& StaticClass();
+  const TClassInfo& ClassType() const override { return StaticClass(); }
+  explicit TSampleFrame(TComponent* owner) : TFrame(owner) {}
+};
+
+class TSampleSubFrame : public TSampleFrame {
+ public:
+  static const TClassInfo& StaticClass();
+  const TClassInfo& ClassType() const override { return StaticClass(); }
+  explicit TSampleSubFrame(TComponent* owner) : TSampleFrame(owner) {}
 };
 
 // Every published value of a component and of everything it owns, one
