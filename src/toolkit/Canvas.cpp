@@ -310,6 +310,16 @@ void TCanvas::TextRect(const QRect& rect, int x, int y, const QString& text) {
   });
 }
 
+void TCanvas::DrawText(const QRect& rect, const QString& text, int flags) {
+  const QFont font = m_font->ToQFont();
+  const QColor color = ColorToQColor(m_font->Color());
+  Paint(rect, [&](QPainter& p) {
+    p.setFont(font);
+    p.setPen(color);
+    p.drawText(rect, flags, text);
+  });
+}
+
 int TCanvas::TextWidth(const QString& text) const { return TextExtent(text).width(); }
 int TCanvas::TextHeight(const QString& text) const { return TextExtent(text).height(); }
 

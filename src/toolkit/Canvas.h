@@ -54,6 +54,9 @@ class TCanvas : public TPersistent {
   void TextOut(int x, int y, const QString& text);
   // Text at (x, y), clipped to `rect`, which the brush fills first.
   void TextRect(const QRect& rect, int x, int y, const QString& text);
+  // Text laid out in a rectangle with Qt alignment and wrap flags, in the
+  // canvas font and its colour, without background.
+  void DrawText(const QRect& rect, const QString& text, int flags);
   int TextWidth(const QString& text) const;
   int TextHeight(const QString& text) const;
   QSize TextExtent(const QString& text) const;

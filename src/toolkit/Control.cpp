@@ -228,6 +228,7 @@ void TControl::SetParent(TWinControl* parent) {
   if (parent == m_parent) return;
   if (parent == this) throw EInvalidOperation(QStringLiteral("A control cannot have itself as its parent"));
   if (m_parent) m_parent->RemoveControl(this);
+  m_parent = parent;
   if (parent) parent->InsertControl(this);
   if (m_widget) {
     if (parent && parent->ClientWidget()) {
@@ -520,8 +521,8 @@ bool TControl::WndProc(TMessage& m) {
       return false;
     case TMessageKind::MouseUp:
       MouseUp(m.Button, m.Shift, m.Pos.x(), m.Pos.y());
-      if (m.Button == TMouseButton::mbLeft && m_widget &&
-          QRect(QPoint(0, 0), ClientRect().size()).contains(m.Pos))
+      if (m_clickEvents && m.Button == TMouseButton::mbLeft && m_widget &&
+          QRect(QPoint(0, 0), QSize(m_width, m_height)).contains(m.Pos))
         Click();
       return false;
     case TMessageKind::MouseDblClick:

@@ -255,6 +255,9 @@ class TControl : public TComponent {
   void ApplyPalette(QPalette::ColorRole background, bool fillBackground);
   // Resizes an auto-sized control to its content; nothing by default.
   virtual void AdjustSize() {}
+  // Controls that report clicks themselves (buttons, check boxes) turn off
+  // the click that a left press and release inside the control makes.
+  void SetClickEvents(bool value) { m_clickEvents = value; }
   void Notification(TComponent* component, TOperation operation) override;
 
   QString m_text;
@@ -287,5 +290,6 @@ class TControl : public TComponent {
   QPointer<QWidget> m_widget;
   std::unique_ptr<TControlAdapter> m_adapter;
   bool m_applyingParentFont = false;
+  bool m_clickEvents = true;
   std::optional<Qt::FocusPolicy> m_focusPolicyBeforeDesign;
 };

@@ -53,7 +53,7 @@ const QEvent* g_keyInFlight = nullptr;
 QPointer<QWidget> g_keyReceiver;
 
 bool IsHandedOn(const QEvent* event, const QWidget* widget) {
-  return event == g_keyInFlight && g_keyReceiver && widget->isAncestorOf(g_keyReceiver);
+  return event == g_keyInFlight && g_keyReceiver && widget != g_keyReceiver && widget->isAncestorOf(g_keyReceiver);
 }
 
 }  // namespace

@@ -3,10 +3,16 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRect>
 
 #include <ostream>
 
 void PrintTo(const QString& value, std::ostream* os) { *os << '"' << value.toStdString() << '"'; }
+void PrintTo(const QRect& r, std::ostream* os) {
+  *os << "QRect(" << r.x() << ", " << r.y() << ", " << r.width() << ", " << r.height() << ")";
+}
+void PrintTo(const QPoint& p, std::ostream* os) { *os << "QPoint(" << p.x() << ", " << p.y() << ")"; }
+void PrintTo(const QSize& s, std::ostream* os) { *os << "QSize(" << s.width() << ", " << s.height() << ")"; }
 
 QByteArray ReadFileBytes(const QString& path) {
   QFile file(path);

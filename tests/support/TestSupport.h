@@ -9,8 +9,16 @@
 
 #include <iosfwd>
 
-// Lets GoogleTest print QString values in failure messages.
+// Lets GoogleTest print Qt values in failure messages.
 void PrintTo(const QString& value, std::ostream* os);
+QT_BEGIN_NAMESPACE
+class QRect;
+class QPoint;
+class QSize;
+void PrintTo(const QRect& value, std::ostream* os);
+void PrintTo(const QPoint& value, std::ostream* os);
+void PrintTo(const QSize& value, std::ostream* os);
+QT_END_NAMESPACE
 
 // The bytes of a file; an empty array when it cannot be read.
 QByteArray ReadFileBytes(const QString& path);

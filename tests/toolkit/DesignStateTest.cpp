@@ -1,0 +1,141 @@
+#include "toolkit/DesignerHook.h"
+#include "toolkit/Edit.h"
+#include "toolkit/Forms.h"
+#include "toolkit/Panel.h"
+
+#include "support/TestSupport.h"
+
+#include <QApplication>
+#include <QTest>
+
+namespace {
+
+// A hook that records what it is offered and claims what it is told to.
+class RecordingHook : public IDesignerHook {
+ public:
+  bool claim = true;
+  std::vector<std::pair<TControl*, TMessageKind>> seen;
+  bool HookMessage(TControl* control, TMessage& message) override {
+    seen.emplace_back(control, message.Kind);
+    return claim && message.Kind != TMessageKind::WindowPosChanged;
+  }
+  void HookPaintGrid(TCanvas&, const QRect&) override {}
+  void HookModified() override {}
+  void HookNotification(TPersistent*, TOperation) override {}
+  void HookValidateRename(TComponent*, const QString&, const QString&) override {}
+  QString HookUniqueName(const QString& base) override { return base; }
+  TComponent* HookRoot() override { return nullptr; }
+  bool Saw(TControl* c, TMessageKind kind) const {
+    return std::find(seen.begin(), seen.end(), std::make_pair(c, kind)) != seen.end();
+  }
+};
+
+class DesignState : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    form = std::make_unique<TForm>(nullptr);
+    form->SetBounds(100, 100, 300, 200);
+    panel = new TPanel(form.get());
+    panel->SetParent(form.get());
+    panel->SetBounds(0, 0, 300, 200);
+    edit = new TEdit(panel);
+    edit->SetParent(panel);
+    edit->SetBounds(10, 10, 120, 21);
+    edit->OnMouseDown = [this](TObject*, TMouseButton, TShiftState, int, int) { ++editMouseDowns; };
+    form->SetDesigner(&hook);
+    form->ShowForm();
+    QApplication::processEvents();
+  }
+  void TearDown() override {
+    form->SetDesigner(nullptr);
+    form.reset();
+  }
+  std::unique_ptr<TForm> form;
+  TPanel* panel = nullptr;
+  TEdit* edit = nullptr;
+  RecordingHook hook;
+  int editMouseDowns = 0;
+};
+
+TEST_F(DesignState, HookClaimsPressesAndKeysAndTheControlNeverSeesThem) {
+  panel->SetDesigning(true);
+  ASSERT_TRUE(edit->IsDesigning());
+  QTest::mouseClick(edit->Widget(), Qt::LeftButton, {}, QPoint(5, 5));
+  EXPECT_TRUE(hook.Saw(edit, TMessageKind::MouseDown));
+  EXPECT_TRUE(hook.Saw(edit, TMessageKind::MouseUp));
+  EXPECT_EQ(editMouseDowns, 0);
+  QTest::keyClicks(edit->Widget(), "abc");
+  EXPECT_EQ(edit->GetText(), "");
+  EXPECT_TRUE(hook.Saw(edit, TMessageKind::KeyDown));
+  EXPECT_TRUE(hook.Saw(edit, TMessageKind::Char));
+}
+
+TEST_F(DesignState, DesignedControlsNeitherTypeNorTakeFocusWhenTheHookLetsGo) {
+  hook.claim = false;
+  panel->SetDesigning(true);
+  edit->SetFocus();
+  EXPECT_FALSE(edit->Focused());
+  EXPECT_EQ(edit->Widget()->focusPolicy(), Qt::NoFocus);
+  QTest::keyClicks(edit->Widget(), "abc");
+  EXPECT_EQ(edit->GetText(), "");
+  QTest::mouseClick(edit->Widget(), Qt::LeftButton, {}, QPoint(5, 5));
+  EXPECT_EQ(editMouseDowns, 0);
+  // Back out of design state the control is itself again.
+  panel->SetDesigning(false);
+  EXPECT_NE(edit->Widget()->focusPolicy(), Qt::NoFocus);
+  QTest::keyClicks(edit->Widget(), "abc");
+  EXPECT_EQ(edit->GetText(), "abc");
+  QTest::mouseClick(edit->Widget(), Qt::LeftButton, {}, QPoint(5, 5));
+  EXPECT_EQ(editMouseDowns, 1);
+}
+
+TEST_F(DesignState, HiddenControlsShowAtDesignTime) {
+  edit->SetVisible(false);
+  EXPECT_FALSE(edit->Widget()->isVisible());
+  panel->SetDesigning(true);
+  EXPECT_TRUE(edit->Widget()->isVisible());
+  EXPECT_FALSE(edit->Visible());
+  panel->SetDesigning(false);
+  EXPECT_FALSE(edit->Widget()->isVisible());
+}
+
+TEST_F(DesignState, MovesReachTheHookAsWindowPositionChanges) {
+  panel->SetDesigning(true);
+  hook.seen.clear();
+  edit->SetLeft(30);
+  EXPECT_TRUE(hook.Saw(edit, TMessageKind::WindowPosChanged));
+  EXPECT_EQ(edit->Widget()->x(), 30);
+}
+
+// A control that logs its requests.
+class RequestLog : public TPanel {
+ public:
+  using TPanel::TPanel;
+  std::vector<QString>* log = nullptr;
+
+ protected:
+  void HandleRequest(int number, intptr_t param) override {
+    log->push_back(QStringLiteral("request %1/%2").arg(number).arg(param));
+  }
+};
+
+TEST(Requests, PostedRequestRunsAfterTheCurrentEvent) {
+  TForm form(nullptr);
+  auto* target = new RequestLog(&form);
+  target->SetParent(&form);
+  std::vector<QString> log;
+  target->log = &log;
+  target->OnClick = [&](TObject*) {
+    target->PostRequest(47876, 42);
+    log.push_back("click handled");
+  };
+  form.ShowForm();
+  QTest::mouseClick(target->Widget(), Qt::LeftButton, {}, QPoint(3, 3));
+  ASSERT_EQ(log.size(), 1u);
+  QApplication::processEvents();
+  EXPECT_EQ(log, (std::vector<QString>{"click handled", "request 47876/42"}));
+  target->SendRequest(7, 1);
+  EXPECT_EQ(log.back(), "request 7/1");
+}
+
+}  // namespace
