@@ -6,6 +6,7 @@
 #include "toolkit/PropAccess.h"
 #include "toolkit/SysUtils.h"
 
+#include "support/RecordingDialogs.h"
 #include "support/TestSupport.h"
 
 #include <QDir>
@@ -15,31 +16,14 @@
 
 namespace {
 
-// Answers every message box with OK and keeps its text.
-class RecordingDialogs : public TDialogService {
- public:
-  explicit RecordingDialogs(QStringList& texts) : m_texts(texts) {}
-  int MessageBox(const QString& text, const QString&, int) override {
-    m_texts << text;
-    return IDOK;
-  }
-  void ShowException(const QString&, const QString& message) override { m_texts << message; }
-  int RunModal(TCustomForm&) override { return IDCANCEL; }
-  bool ExecuteDialog(TCommonDialog&) override { return false; }
-
- private:
-  QStringList& m_texts;
-};
-
 // A form "MainForm" with the controls a language file addresses; message
-// boxes are recorded in m_messages.
+// boxes are recorded.
 class TranslatorTest : public TempDirTest {
  protected:
-  TranslatorTest() : m_previousDialogs(Application().SetDialogs(std::make_unique<RecordingDialogs>(m_messages))) {
+  TranslatorTest() {
     m_form.SetName("MainForm");
     m_form.SetCaption("caption");
   }
-  ~TranslatorTest() override { Application().SetDialogs(std::move(m_previousDialogs)); }
 
   void Load(const QByteArray& bytes, const QString& name = "Deutsch.lng") {
     WriteFileBytes(Path(name), bytes);
@@ -54,8 +38,17 @@ class TranslatorTest : public TempDirTest {
     return static_cast<TSampleControl*>(m_form.FindComponent(name));
   }
 
-  QStringList m_messages;
-  std::unique_ptr<TDialogService> m_previousDialogs;
+  // The texts of the message boxes shown so far; each box shows a warning.
+  QStringList Messages() {
+    QStringList texts;
+    for (const RecordingDialogs::Box& box : m_dialogs->boxes) {
+      EXPECT_EQ(box.flags, MB_OK | MB_ICONWARNING);
+      texts << box.text;
+    }
+    return texts;
+  }
+
+  ScopedDialogs m_dialogs;
   TOrqTranslator m_translator{nullptr};
   TForm m_form{nullptr};
   TSampleControl* m_year = new TSampleControl(&m_form, "LYear");
@@ -229,13 +222,13 @@ TEST_P(TranslatorSkippedLines, ChangeNothingAndTheNextLineStillApplies) {
 
   ApplyMainForm(QByteArray(GetParam().line) + "\r\nEMedia.Caption=after\r\n");
   EXPECT_EQ(Snapshot(m_form), expected);
-  EXPECT_EQ(m_messages, QStringList());
+  EXPECT_EQ(Messages(), QStringList());
 
   m_media->SetCaption("again");
   m_translator.SetShowErrors(true);
   m_translator.TranslateForm(&m_form);
   EXPECT_EQ(Snapshot(m_form), expected);
-  EXPECT_EQ(m_messages, GetParam().fails ? report : QStringList());
+  EXPECT_EQ(Messages(), GetParam().fails ? report : QStringList());
 }
 
 const SkippedCase kSkippedCases[] = {
@@ -284,11 +277,11 @@ INSTANTIATE_TEST_SUITE_P(Cases, TranslatorSkippedLines, ::testing::ValuesIn(kSki
 TEST_F(TranslatorTest, ErrorsAreReportedOncePerLineOnlyWithShowErrors) {
   const QByteArray body = "EMedia.Width=abc\r\nNoSuchControl.Caption=x\r\nEMedia.NoSuchProperty=x\r\nEMedia.Width=12\r\n";
   ApplyMainForm(body);
-  EXPECT_EQ(m_messages, QStringList());
+  EXPECT_EQ(Messages(), QStringList());
   m_translator.SetShowErrors(true);
   m_media->SetWidth(0);
   m_translator.TranslateForm(&m_form);
-  EXPECT_EQ(m_messages, QStringList({"Unable to assign value for EMedia.Width = abc",
+  EXPECT_EQ(Messages(), QStringList({"Unable to assign value for EMedia.Width = abc",
                                      "Unable to assign value for NoSuchControl.Caption = x"}));
   EXPECT_EQ(m_media->Width(), 12);
 }
