@@ -3,9 +3,9 @@
 // key is its own write that replaces the file whole and syncs it to disk.
 #include "lang/IniFile.h"
 #include "lang/OrqTranslator.h"
-#include "toolkit/Component.h"
+#include "toolkit/Edit.h"
 #include "toolkit/Forms.h"
-#include "toolkit/PropAccess.h"
+#include "toolkit/Label.h"
 
 #include <QApplication>
 #include <QFile>
@@ -18,40 +18,15 @@ namespace {
 constexpr int kControls = 64;
 constexpr int kLabels = 33;
 
-// A control with the properties a layout section sets.
-class TBenchControl : public TComponent {
+// The frame whose sections the benchmarks apply.
+class TBenchMovieFrame : public TFrame {
  public:
   static const TClassInfo& StaticClass() {
-    static const TClassInfo info("TBenchControl", &TComponent::StaticClass(), [](TClassInfo& c) {
-      Publisher<TBenchControl>(c)
-          .Prop("Caption", Types::TCaption(), &TBenchControl::Caption, &TBenchControl::SetCaption)
-          .Prop("Left", Types::Integer(), &TBenchControl::Left, &TBenchControl::SetLeft)
-          .Prop("Top", Types::Integer(), &TBenchControl::Top, &TBenchControl::SetTop)
-          .Prop("Width", Types::Integer(), &TBenchControl::Width, &TBenchControl::SetWidth)
-          .Prop("Height", Types::Integer(), &TBenchControl::Height, &TBenchControl::SetHeight)
-          .Prop("Visible", Types::Boolean(), &TBenchControl::Visible, &TBenchControl::SetVisible);
-    });
+    static const TClassInfo info("TMovieFrame", &TFrame::StaticClass());
     return info;
   }
   const TClassInfo& ClassType() const override { return StaticClass(); }
-  explicit TBenchControl(TComponent* owner) : TComponent(owner) {}
-  QString Caption() const { return m_caption; }
-  void SetCaption(const QString& v) { m_caption = v; }
-  int Left() const { return m_bounds[0]; }
-  void SetLeft(int v) { m_bounds[0] = v; }
-  int Top() const { return m_bounds[1]; }
-  void SetTop(int v) { m_bounds[1] = v; }
-  int Width() const { return m_bounds[2]; }
-  void SetWidth(int v) { m_bounds[2] = v; }
-  int Height() const { return m_bounds[3]; }
-  void SetHeight(int v) { m_bounds[3] = v; }
-  bool Visible() const { return m_visible; }
-  void SetVisible(bool v) { m_visible = v; }
-
- private:
-  QString m_caption;
-  int m_bounds[4] = {};
-  bool m_visible = true;
+  explicit TBenchMovieFrame(TComponent* owner) : TFrame(owner) {}
 };
 
 QString ControlName(int i) { return QStringLiteral("EControl%1").arg(i); }
@@ -78,8 +53,8 @@ QByteArray OtherSections(int count, int lineLength) {
 }
 
 // The frame's section: six layout lines per control and a caption per label.
-QByteArray FrameSection(const QByteArray& name = "TMovieFrame") {
-  QByteArray text = "[" + name + "]\r\n";
+QByteArray FrameSection() {
+  QByteArray text = "[TMovieFrame]\r\n";
   for (int i = 0; i < kControls; ++i) {
     const QByteArray n = ControlName(i).toLatin1();
     if (i < kLabels) text += n + ".Caption=Beschriftung " + QByteArray::number(i) + "\r\n";
@@ -89,29 +64,33 @@ QByteArray FrameSection(const QByteArray& name = "TMovieFrame") {
   return text;
 }
 
-// range(0) 0: the applied section is the frame's usual ~450 lines among
-// 5,000; 1: all 5,000 lines are in the applied section.
+// A frame of 33 static texts and 31 edits. range(0) 0: the frame's section
+// holds its usual ~450 lines among 5,000; 1: all 5,000 lines are in it.
 void LoadAndApplyLargeFile(benchmark::State& state) {
   QTemporaryDir dir;
   const QString path = dir.filePath("Deutsch.lng");
   QByteArray text;
   if (state.range(0) == 0) {
-    const QByteArray frame = FrameSection("MainForm");
+    const QByteArray frame = FrameSection();
     const int frameLines = static_cast<int>(frame.count('\n'));
     text = "[FileInformation]\r\nName=Deutsch\r\n" + OtherSections(5000 - 3 - frameLines, 40) + "\r\n" + frame;
   } else {
     static const char* const keys[] = {".Caption=Beschriftung", ".Left=8", ".Top=16", ".Width=120", ".Visible=1"};
-    text = "[MainForm]\r\n";
+    text = "[TMovieFrame]\r\n";
     for (int i = 1; i < 5000; ++i) text += ControlName(i % kControls).toLatin1() + keys[i % 5] + "\r\n";
   }
   WriteFile(path, text);
-  TForm root(nullptr);
-  root.SetName("MainForm");
-  for (int i = 0; i < kControls; ++i) (new TBenchControl(&root))->SetName(ControlName(i));
+  TBenchMovieFrame frame(nullptr);
+  frame.SetName("FrmMovie");
+  for (int i = 0; i < kControls; ++i) {
+    TControl* control = i < kLabels ? static_cast<TControl*>(new TStaticText(&frame)) : new TEdit(&frame);
+    control->SetName(ControlName(i));
+    control->SetParent(&frame);
+  }
   TOrqTranslator translator(nullptr);
   for (auto _ : state) {
     translator.LoadLanguageFile(path);
-    translator.TranslateForm(&root);
+    translator.TranslateFrame(&frame);
     benchmark::DoNotOptimize(translator.FileLines()->Count());
   }
   state.counters["lines"] = translator.FileLines()->Count();

@@ -4,14 +4,22 @@
 #include "toolkit/Application.h"
 #include "toolkit/Collection.h"
 #include "toolkit/Forms.h"
+#include "toolkit/ListView.h"
 #include "toolkit/PropAccess.h"
 #include "toolkit/SysUtils.h"
+#include "toolkit/TreeView.h"
 
 #include <QFile>
 
 #include <exception>
 
 namespace {
+
+// The index of the first segment of a path: "Item[3].Caption" gives 3.
+int LeadingIndex(const QString& path) {
+  const qsizetype dot = path.indexOf(QLatin1Char('.'));
+  return TOrqTranslator::ExtractIndex(dot < 0 ? path : path.left(dot));
+}
 
 // The one way the translator's reports reach the user.
 void ShowTranslationError(const QString& text) { Application().MessageBox(text, QString(), MB_OK | MB_ICONWARNING); }
@@ -110,10 +118,20 @@ TPropertyTarget TOrqTranslator::FindComponentProperty(TComponent* component, con
   if (!object) return {};
 
   if (auto* collection = dynamic_cast<TCollection*>(object)) {
-    const qsizetype itemDot = tail.indexOf(QLatin1Char('.'));
-    const int index = ExtractIndex(itemDot < 0 ? tail : tail.left(itemDot));
+    const int index = LeadingIndex(tail);
     if (index == -1) return {};
+    const qsizetype itemDot = tail.indexOf(QLatin1Char('.'));
     return FindObjectProperty(collection->Items(index), itemDot < 0 ? QString() : tail.mid(itemDot + 1), value);
+  }
+  // A tree node or a list-view row takes the value as its text whatever the
+  // rest of the path says.
+  if (auto* nodes = dynamic_cast<TTreeNodes*>(object)) {
+    if (const int index = LeadingIndex(tail); index != -1) nodes->Item(index)->SetText(value);
+    return {};
+  }
+  if (auto* items = dynamic_cast<TListItems*>(object)) {
+    if (const int index = LeadingIndex(tail); index != -1) items->Item(index)->SetCaption(value);
+    return {};
   }
   if (auto* strings = dynamic_cast<TStrings*>(object)) {
     const int index = ExtractIndex(tail);

@@ -1,11 +1,13 @@
 // The translator on real controls: a frame with a static text, an edit and a
-// memo, and a form with an owned memo.
+// memo, and a form with an owned memo, a list view and a tree view.
 #include "lang/OrqTranslator.h"
 
 #include "lang/TranslatorSamples.h"
 #include "toolkit/Edit.h"
 #include "toolkit/Forms.h"
 #include "toolkit/Label.h"
+#include "toolkit/ListView.h"
+#include "toolkit/TreeView.h"
 
 #include "support/RecordingDialogs.h"
 #include "support/TestSupport.h"
@@ -77,6 +79,49 @@ TEST_F(TranslatorControlsTest, FormSectionReachesTheFormAndItsOwnedControls) {
   m_translator.TranslateForm(&form);
   EXPECT_EQ(form.Caption(), "Hauptfenster");
   EXPECT_EQ(author->Lines().ToStringList(), QStringList({"neu"}));
+}
+
+TEST_F(TranslatorControlsTest, ListViewRowsAndTreeNodesTakeTheValueAsTheirText) {
+  TForm form(nullptr);
+  form.SetName("MainForm");
+  auto* list = Make<TListView>(&form, "L");
+  list->Columns().Add()->SetCaption("Name");
+  list->Columns().Add()->SetCaption("Local name");
+  for (const char* caption : {"Deutsch", "English", "Francais"}) list->Items().Add()->SetCaption(caption);
+  auto* tree = Make<TTreeView>(&form, "T");
+  TTreeNode* a = tree->Items().Add(nullptr, "A");
+  tree->Items().AddChild(a, "A1");
+  tree->Items().AddChild(a, "A2");
+  tree->Items().Add(nullptr, "B");
+  Load("[MainForm]\r\n"
+       "L.Columns.Items[1].Caption=Lokaler Name\r\n"
+       "L.Items.Item[0].Caption=German\r\n"
+       "L.Items.Item[1].Anything=British\r\n"
+       "L.Items.Item[2]=French\r\n"
+       "L.Items.Item[3].Caption=none\r\n"
+       "L.Items.Item[-1].Caption=none\r\n"
+       "L.Items.Caption=none\r\n"
+       "T.Items.Item[2].Text=Zwei\r\n"
+       "T.Items.Item[3]=Bee\r\n"
+       "T.Items.Item[4].Text=none\r\n"
+       "T.Items.Item[x].Text=none\r\n"
+       "T.Items.Item[-1].Text=none\r\n");
+  m_translator.SetShowErrors(true);
+  m_translator.TranslateForm(&form);
+
+  EXPECT_EQ(list->Columns().Items(1)->Caption(), "Lokaler Name");
+  QStringList captions;
+  for (int i = 0; i < list->Items().Count(); ++i) captions << list->Items().Item(i)->Caption();
+  EXPECT_EQ(captions, QStringList({"German", "British", "French"}));
+  QStringList texts;
+  for (int i = 0; i < tree->Items().Count(); ++i) texts << tree->Items().Item(i)->Text();
+  EXPECT_EQ(texts, QStringList({"A", "A1", "Zwei", "Bee"}));
+
+  QStringList reports;
+  for (const RecordingDialogs::Box& box : m_dialogs->boxes) reports << box.text;
+  EXPECT_EQ(reports, QStringList({"Unable to assign value for L.Items.Item[3].Caption = none",
+                                  "Unable to assign value for T.Items.Item[4].Text = none",
+                                  "Unable to assign value for T.Items.Item[x].Text = none"}));
 }
 
 }  // namespace
