@@ -2,11 +2,11 @@
 
 #include "lang/TextEncoding.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <algorithm>
 #include <cstring>
 
 #include <fcntl.h>

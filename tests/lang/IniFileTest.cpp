@@ -177,7 +177,10 @@ struct BadWrite {
   const char* reason;
 };
 
-void PrintTo(const BadWrite& c, std::ostream* os) { *os << c.reason; }
+void PrintTo(const BadWrite& c, std::ostream* os) {
+  QByteArray text = QByteArray("[") + c.section + "] " + c.key + "=" + c.value;
+  *os << text.replace('\r', "\\r").replace('\n', "\\n").constData();
+}
 
 class IniRefusal : public TempDirTest, public ::testing::WithParamInterface<BadWrite> {};
 
