@@ -1,0 +1,186 @@
+#include "lang/OrqTranslator.h"
+
+#include "lang/TextEncoding.h"
+#include "toolkit/Application.h"
+#include "toolkit/Collection.h"
+#include "toolkit/Forms.h"
+#include "toolkit/ListView.h"
+#include "toolkit/PropAccess.h"
+#include "toolkit/SysUtils.h"
+#include "toolkit/TreeView.h"
+
+#include <QFile>
+
+#include <exception>
+
+namespace {
+
+// The index of the first segment of a path: "Item[3].Caption" gives 3.
+int LeadingIndex(const QString& path) {
+  const qsizetype dot = path.indexOf(QLatin1Char('.'));
+  return TOrqTranslator::ExtractIndex(dot < 0 ? path : path.left(dot));
+}
+
+// The one way the translator's reports reach the user.
+void ShowTranslationError(const QString& text) { Application().MessageBox(text, QString(), MB_OK | MB_ICONWARNING); }
+
+// The kinds a file can set; a property of any other kind counts as absent.
+bool IsTranslatable(TTypeKind kind) {
+  switch (kind) {
+    case TTypeKind::tkInteger:
+    case TTypeKind::tkEnumeration:
+    case TTypeKind::tkString:
+    case TTypeKind::tkSet:
+    case TTypeKind::tkClass:
+    case TTypeKind::tkLString:
+      return true;
+    default:
+      return false;
+  }
+}
+
+// The property a path's last segment names, or nullptr.
+const TPropInfo* FinalProperty(const TObject& object, const QString& name) {
+  const TPropInfo* prop = GetPropInfo(object, name);
+  return prop && IsTranslatable(prop->Kind()) ? prop : nullptr;
+}
+
+bool IsLayoutProperty(const QString& name) {
+  static const QStringList names{QStringLiteral("Left"),    QStringLiteral("Top"),     QStringLiteral("Height"),
+                                 QStringLiteral("Width"),   QStringLiteral("Anchors"), QStringLiteral("Visible")};
+  return names.contains(name);  // as the metadata spells it
+}
+
+}  // namespace
+
+const TClassInfo& TOrqTranslator::StaticClass() {
+  static const TClassInfo info("TOrqTranslator", &TComponent::StaticClass());
+  return info;
+}
+
+TOrqTranslator::TOrqTranslator(TComponent* owner) : TComponent(owner) {}
+
+TOrqTranslator::~TOrqTranslator() = default;
+
+void TOrqTranslator::LoadLanguageFile(const QString& fileName) {
+  if (!m_fileLines) m_fileLines = std::make_unique<TStringList>();
+  QFile file(fileName);
+  if (!file.open(QIODevice::ReadOnly)) return;
+  const QByteArray bytes = file.readAll();
+  if (file.error() != QFileDevice::NoError) return;
+  m_fileLines->SetText(DecodeLanguageFile(bytes));
+}
+
+void TOrqTranslator::TranslateForm(TCustomForm* form) { TranslateSection(form->Name(), form); }
+
+void TOrqTranslator::TranslateFrame(TFrame* frame) {
+  for (const TClassInfo* cls = &frame->ClassType(); cls && cls != &TFrame::StaticClass(); cls = cls->Parent())
+    TranslateSection(cls->Name(), frame);
+}
+
+void TOrqTranslator::TranslateSection(const QString& sectionName, TComponent* root) {
+  if (!m_fileLines) return;
+  const TStringList& lines = *m_fileLines;
+  const QString header = QLatin1Char('[') + sectionName + QLatin1Char(']');
+  int i = 0;
+  while (i < lines.Count() && !SameText(lines[i], header)) ++i;
+  for (++i; i < lines.Count(); ++i) {
+    const QString line = lines[i];
+    if (line.startsWith(QLatin1Char('['))) break;
+    if (line.isEmpty() || line.startsWith(QLatin1Char(';'))) continue;
+    TranslateLine(line, root);
+  }
+}
+
+void TOrqTranslator::TranslateLine(const QString& line, TComponent* root) {
+  const qsizetype eq = line.indexOf(QLatin1Char('='));
+  if (eq < 0) return;
+  const QString path = Trim(line.left(eq));
+  const QString value = Trim(line.mid(eq + 1));
+  try {
+    const TPropertyTarget target = FindComponentProperty(root, path, value);
+    AssignValue(target.Instance, target.Prop, value);
+  } catch (const std::exception&) {
+    if (m_showErrors) ShowTranslationError(Format("Unable to assign value for %s = %s", {path, value}));
+  }
+}
+
+TPropertyTarget TOrqTranslator::FindComponentProperty(TComponent* component, const QString& path,
+                                                      const QString& value) {
+  const qsizetype dot = path.indexOf(QLatin1Char('.'));
+  if (dot < 0) return {component, FinalProperty(*component, path)};
+  const QString head = path.left(dot);
+  const QString tail = path.mid(dot + 1);
+
+  if (TComponent* owned = component->FindComponent(head)) return FindComponentProperty(owned, tail, value);
+
+  TObject* object = GetObjectProp(*component, PropByName(*component, head));
+  if (!object) return {};
+
+  if (auto* collection = dynamic_cast<TCollection*>(object)) {
+    const int index = LeadingIndex(tail);
+    if (index == -1) return {};
+    const qsizetype itemDot = tail.indexOf(QLatin1Char('.'));
+    return FindObjectProperty(collection->Items(index), itemDot < 0 ? QString() : tail.mid(itemDot + 1), value);
+  }
+  // A tree node or a list-view row takes the value as its text whatever the
+  // rest of the path says.
+  if (auto* nodes = dynamic_cast<TTreeNodes*>(object)) {
+    if (const int index = LeadingIndex(tail); index != -1) nodes->Item(index)->SetText(value);
+    return {};
+  }
+  if (auto* items = dynamic_cast<TListItems*>(object)) {
+    if (const int index = LeadingIndex(tail); index != -1) items->Item(index)->SetCaption(value);
+    return {};
+  }
+  if (auto* strings = dynamic_cast<TStrings*>(object)) {
+    const int index = ExtractIndex(tail);
+    if (index != -1) strings->Put(index, value);
+    return {};
+  }
+  return FindObjectProperty(object, tail, value);
+}
+
+TPropertyTarget TOrqTranslator::FindObjectProperty(TObject* object, const QString& path, const QString& value) {
+  const qsizetype dot = path.indexOf(QLatin1Char('.'));
+  if (dot < 0) return {object, FinalProperty(*object, path)};
+  TObject* held = GetObjectProp(*object, PropByName(*object, path.left(dot)));
+  if (!held) return {};
+  const QString tail = path.mid(dot + 1);
+  if (auto* component = dynamic_cast<TComponent*>(held)) return FindComponentProperty(component, tail, value);
+  return FindObjectProperty(held, tail, value);
+}
+
+int TOrqTranslator::ExtractIndex(const QString& text) {
+  const qsizetype open = text.indexOf(QLatin1Char('['));
+  const qsizetype close = text.indexOf(QLatin1Char(']'));
+  if (open < 0 || close < 0) return -1;
+  return StrToInt(close > open ? text.mid(open + 1, close - open - 1) : QString());
+}
+
+void TOrqTranslator::AssignValue(TObject* instance, const TPropInfo* prop, const QString& value) {
+  if (!instance || !prop) return;
+  if (!m_loadGUI && IsLayoutProperty(prop->Name)) return;
+  switch (prop->Kind()) {
+    case TTypeKind::tkInteger:
+    case TTypeKind::tkSet:
+      SetOrdProp(*instance, *prop, StrToInt(value));
+      break;
+    case TTypeKind::tkEnumeration: {
+      // An ordinal outside the enumeration would leave the object in a
+      // state its own code never expects; it is refused like a bad number.
+      const int32_t ordinal = StrToInt(value);
+      const TTypeInfo& type = *prop->PropType;
+      if (ordinal < type.MinValue || ordinal > type.MaxValue)
+        throw EConvertError(Format("%d is out of the range of %s", {ordinal, type.Name}));
+      SetOrdProp(*instance, *prop, ordinal);
+      break;
+    }
+    case TTypeKind::tkString:
+    case TTypeKind::tkLString:
+      SetStrProp(*instance, *prop, value);
+      break;
+    default:
+      break;
+  }
+}

@@ -1,0 +1,79 @@
+// The translator: applies a language/GUI file to live forms and frames. It
+// keeps the whole file as lines; a form takes the section named after its
+// component name, a frame the sections named after its class and each
+// ancestor class below TFrame (its own class first, so an ancestor's values
+// win). Each key line of a section is a dotted property path from the form
+// or frame to one published property, and its value is assigned by the
+// property's type kind. Lines that cannot be applied are skipped; with
+// ShowErrors each one is reported in a message box.
+#pragma once
+
+#include "toolkit/Component.h"
+#include "toolkit/Strings.h"
+
+class TCustomForm;
+class TFrame;
+
+#include <memory>
+
+// Where a property path leads: an object and one of its properties. Either
+// may be absent, and then the line does nothing.
+struct TPropertyTarget {
+  TObject* Instance = nullptr;
+  const TPropInfo* Prop = nullptr;
+};
+
+class TOrqTranslator : public TComponent {
+ public:
+  static const TClassInfo& StaticClass();
+  const TClassInfo& ClassType() const override { return StaticClass(); }
+
+  explicit TOrqTranslator(TComponent* owner);
+  ~TOrqTranslator() override;
+
+  // The lines of the last file loaded; nullptr until the first load.
+  TStringList* FileLines() const { return m_fileLines.get(); }
+  // Report each line that fails in a message box; off at creation.
+  bool ShowErrors() const { return m_showErrors; }
+  void SetShowErrors(bool value) { m_showErrors = value; }
+  // Assign the layout properties Left, Top, Height, Width, Anchors and
+  // Visible; on at creation.
+  bool LoadGUI() const { return m_loadGUI; }
+  void SetLoadGUI(bool value) { m_loadGUI = value; }
+
+  // Replaces the lines by those of the file (encoding per TextEncoding.h;
+  // lines end with CR LF, LF or CR). A file that cannot be read changes
+  // nothing and is not reported.
+  void LoadLanguageFile(const QString& fileName);
+  // Applies the section "[" + the form's name + "]".
+  void TranslateForm(TCustomForm* form);
+  // Applies the sections of the frame's class and its ancestors below TFrame.
+  void TranslateFrame(TFrame* frame);
+
+  // Applies one key line to the root; errors are reported (with ShowErrors,
+  // through the application's message boxes) and go no further.
+  void TranslateLine(const QString& line, TComponent* root);
+  // Resolves a path from a component. Owned components come before
+  // properties; collections, string lists, list-view items and tree nodes
+  // are entered by an index in brackets. For list-view items, tree nodes and
+  // string lists the value is stored on the way and the result is empty.
+  // Raises when a component or intermediate property is missing or an index
+  // is out of range.
+  TPropertyTarget FindComponentProperty(TComponent* component, const QString& path, const QString& value);
+  // Resolves a path from an object that is not a component; a component
+  // met on the way continues with FindComponentProperty.
+  TPropertyTarget FindObjectProperty(TObject* object, const QString& path, const QString& value);
+  // The integer between the first "[" and the first "]", or -1 when either
+  // bracket is missing; EConvertError when the text there is not a number.
+  static int ExtractIndex(const QString& text);
+  // Stores the value by the property's kind: integers, enumerations and sets
+  // as numbers, short and long strings as text, anything else not at all.
+  void AssignValue(TObject* instance, const TPropInfo* prop, const QString& value);
+
+ private:
+  void TranslateSection(const QString& sectionName, TComponent* root);
+
+  std::unique_ptr<TStringList> m_fileLines;
+  bool m_showErrors = false;
+  bool m_loadGUI = true;
+};
