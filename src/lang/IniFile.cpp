@@ -235,7 +235,10 @@ void TIniFile::WriteString(const QString& section, const QString& key, const QSt
     Fail(Format("[%s] %s=%s holds characters that the file's encoding (%s) cannot store",
                 {section, key, value, TextEncodingName(encoding)}));
   const qsizetype start = encoding == TTextEncoding::teUtf8 ? Utf8BomLength(old) : 0;
-  Replace(UpdatedContent(old, start, sectionBytes, keyBytes, valueBytes));
+  const QByteArray updated = UpdatedContent(old, start, sectionBytes, keyBytes, valueBytes);
+  // A key that already holds the value leaves the file as it is on disk.
+  if (updated == old && QFileInfo::exists(m_fileName)) return;
+  Replace(updated);
 }
 
 void TIniFile::WriteInteger(const QString& section, const QString& key, int32_t value) {
