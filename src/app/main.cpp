@@ -1,11 +1,15 @@
 // Program entry of the designer.
+#include "app/CommandLine.h"
 #include "app/mainunit.h"
+#include "lang/OrqTranslator.h"
 #include "prefs/ProgramSettings.h"
 #include "toolkit/Application.h"
 
 #include <QApplication>
 #include <QScreen>
 #include <QTimer>
+
+#include <iostream>
 
 namespace {
 
@@ -24,11 +28,25 @@ void ScheduleScreenshot(const QStringList& args) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // The modes without a window need no display.
+  if (IsCommandLineMode(argc, argv)) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Their output is the report; Qt's own notes about the platform stay out of it.
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+      if (type == QtCriticalMsg || type == QtFatalMsg) std::cerr << text.toLocal8Bit().constData() << "\n";
+    });
+  }
   QApplication qtApp(argc, argv);
   SetProgramFolder(QCoreApplication::applicationDirPath());
   Application().SetTitle(QStringLiteral("Vornik GUI designer"));
+  if (const std::optional<int> status = RunCommandLine(QCoreApplication::arguments(), std::cout, std::cerr))
+    return *status;
+
   Settings = new TSettings;
+  Translator = new TOrqTranslator(nullptr);
+  // Loading may switch on the translator's error reports, so it exists first.
   Settings->Load(QCoreApplication::arguments());
+  Translator->SetShowErrors(Settings->TranslatorShowErrors);
 
   auto* mainForm = new TMainForm(nullptr);
   Application().SetMainForm(mainForm);
@@ -36,6 +54,8 @@ int main(int argc, char** argv) {
   Application().Run();
 
   TComponent::Free(mainForm);
+  delete Translator;
+  Translator = nullptr;
   delete Settings;
   Settings = nullptr;
   return 0;

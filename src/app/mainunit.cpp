@@ -4,16 +4,24 @@
 #include "controls/OrqStringList.h"
 #include "frame/defaultgui.h"
 #include "frame/framemovie.h"
+#include "lang/IniFile.h"
+#include "lang/OrqTranslator.h"
+#include "prefs/ProgramSettings.h"
 #include "toolkit/ActionList.h"
 #include "toolkit/Buttons.h"
 #include "toolkit/ComboBox.h"
 #include "toolkit/DateTimePicker.h"
+#include "toolkit/Dialogs.h"
 #include "toolkit/Edit.h"
 #include "toolkit/Image.h"
 #include "toolkit/ImageList.h"
 #include "toolkit/Label.h"
 #include "toolkit/Panel.h"
 #include "toolkit/ToolBar.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 
 namespace {
 
@@ -55,6 +63,39 @@ const char* const kMessages[] = {
     "Total",
     "Untitled",
 };
+
+const QString kCaption = QStringLiteral("Vornik GUI designer");
+
+// A memo's text as one value of the file: without the line break that adding
+// a line leaves at its end; a line break inside becomes "|", the file's own
+// mark for it, since a value cannot span lines.
+QString MemoValue(const QString& text) {
+  QString value = text.endsWith(QLatin1String("\r\n")) ? text.chopped(2) : text;
+  value.replace(QLatin1String("\r\n"), QLatin1String("|"));
+  value.replace(QLatin1Char('\r'), QLatin1Char('|')).replace(QLatin1Char('\n'), QLatin1Char('|'));
+  return value;
+}
+
+// The file name with its extension replaced by ".lng".
+QString WithLngExtension(const QString& fileName) {
+  const QFileInfo info(fileName);
+  const QString name = info.fileName();
+  const int dot = static_cast<int>(name.lastIndexOf(QLatin1Char('.')));
+  return info.dir().filePath((dot > 0 ? name.left(dot) : name) + QStringLiteral(".lng"));
+}
+
+// Copies a file over another; the target is replaced whole, so a failed copy
+// leaves it as it was. A file is never copied onto itself.
+void ReplaceFileCopy(const QString& from, const QString& to) {
+  const QFileInfo source(from);
+  const QFileInfo target(to);
+  if (!source.exists() || (target.exists() && source.canonicalFilePath() == target.canonicalFilePath())) return;
+  const QString temporary = to + QStringLiteral(".copying");
+  QFile::remove(temporary);
+  if (!QFile::copy(from, temporary)) return;
+  QFile::remove(to);
+  if (!QFile::rename(temporary, to)) QFile::remove(temporary);
+}
 
 struct Bounds {
   int left, top, width, height;
@@ -120,8 +161,9 @@ void TMainForm::CreateComponents() {
     return a;
   };
   m_actionOpen = action("ActionOpen", "Open", "Open language/GUI file...", 0, {});
-  m_actionSave = action("ActionSave", "Save", "Save", 1, {});
-  m_actionSaveAs = action("ActionSaveAs", "Save as", "Save as...", 2, {});
+  m_actionSave = action("ActionSave", "Save", "Save", 1, [this](TObject* sender) { ActionSaveExecute(sender); });
+  m_actionSaveAs = action("ActionSaveAs", "Save as", "Save as...", 2,
+                          [this](TObject* sender) { ActionSaveAsExecute(sender); });
   m_actionReset = action("ActionReset", "Reset GUI", "Reset GUI to default", 3,
                          [this](TObject* sender) { ActionResetExecute(sender); });
   // Only Open is available until a language file has been applied.
@@ -242,6 +284,82 @@ void TMainForm::PaintStarRating() {
   TBitmap& star = m_imageT->Picture().Bitmap();
   for (int i = 0; i < 10; ++i)
     canvas.BrushCopy(QRect(20 * i, 0, 20, 20), star, QRect(0, 0, 20, 20), clFuchsia);
+}
+
+void TMainForm::ApplyLanguage() { ApplyLanguageFile(Settings->GetLanguageFile()); }
+
+void TMainForm::ApplyLanguageFile(const QString& fileName) {
+  if (fileName.isEmpty() || !QFileInfo(fileName).isFile()) return;
+  Translator->LoadLanguageFile(fileName);
+  SetCaption(kCaption + QStringLiteral(" - ") + QFileInfo(fileName).fileName());
+  Font().SetName(QString::fromLatin1(kDefaultFontName));
+  Font().SetCharset(DEFAULT_CHARSET);
+  m_frmMovie->BeginUpdate();
+  Translator->TranslateForm(this);
+  if (m_guiChoice == 2) Translator->SetLoadGUI(false);
+  if (m_guiChoice == 1) Translator->SetLoadGUI(true);
+  Translator->TranslateFrame(m_frmMovie);
+  m_frmMovie->AdjustLayout();
+  if (m_guiChoice == 3) ActionResetExecute(this);
+  m_frmMovie->SetCustomLayout(true);
+  m_frmMovie->EndUpdate();
+  m_frmMovie->SetEnabled(true);
+  m_cbLock->SetEnabled(true);
+  m_actionSave->SetEnabled(true);
+  m_actionSaveAs->SetEnabled(true);
+}
+
+void TMainForm::ActionSaveExecute(TObject*) {
+  TIniFile ini(Settings->GetLanguageFile());
+  const QString info = QStringLiteral("FileInformation");
+  const QString frame = QStringLiteral("TMovieFrame");
+  ini.WriteString(info, QStringLiteral("VersionFormat"), QStringLiteral("4.0.6.4"));
+  ini.WriteString(info, QStringLiteral("Version"), m_eVersion->GetText());
+  ini.WriteString(info, QStringLiteral("Authors"), MemoValue(m_mAuthor->GetText()));
+  ini.WriteString(info, QStringLiteral("Comments"), MemoValue(m_mComments->GetText()));
+  if (m_layoutModified || m_guiChoice == 1) {
+    ini.WriteString(info, QStringLiteral("CustomGUI"), QStringLiteral("yes"));
+    for (int i = 0; i < m_frmMovie->ControlCount(); ++i) {
+      TControl* c = m_frmMovie->Controls(i);
+      // The one control that has lost its name is the star image.
+      if (c->Name().isEmpty()) c->SetName(QStringLiteral("StarRating"));
+      const QString n = c->Name();
+      if (dynamic_cast<TStaticText*>(c)) ini.WriteString(frame, n + QStringLiteral(".Caption"), c->Caption());
+      ini.WriteInteger(frame, n + QStringLiteral(".Left"), c->Left());
+      ini.WriteInteger(frame, n + QStringLiteral(".Top"), c->Top());
+      ini.WriteInteger(frame, n + QStringLiteral(".Width"), c->Width());
+      ini.WriteInteger(frame, n + QStringLiteral(".Height"), c->Height());
+      ini.WriteBool(frame, n + QStringLiteral(".Visible"), c->Visible());
+      ini.WriteInteger(frame, n + QStringLiteral(".Anchors"), AnchorsToInt(c->Anchors()));
+    }
+  } else {
+    ini.WriteString(info, QStringLiteral("CustomGUI"), QStringLiteral("no"));
+  }
+  for (int i = 0; i < m_frmMovie->ControlCount(); ++i) {
+    TControl* c = m_frmMovie->Controls(i);
+    if (dynamic_cast<TStaticText*>(c)) ini.WriteString(frame, c->Name() + QStringLiteral(".Caption"), c->Caption());
+  }
+}
+
+void TMainForm::ActionSaveAsExecute(TObject* sender) {
+  const QString current = Settings->GetLanguageFile();
+  {
+    TSaveDialog dialog(this);
+    dialog.InitialDir = ProgramFolder() + QStringLiteral("Languages/");
+    dialog.Filter = QStringLiteral("Language/GUI files (*.lng)|*.lng");
+    dialog.Options = {TOpenOption::ofHideReadOnly, TOpenOption::ofPathMustExist, TOpenOption::ofFileMustExist,
+                      TOpenOption::ofEnableSizing};
+    if (dialog.Execute()) {
+      const QString chosen = dialog.FileName;
+      const QString target = WithLngExtension(chosen);
+      ReplaceFileCopy(current, target);
+      TIniFile(target).WriteString(QStringLiteral("FileInformation"), QStringLiteral("Name"),
+                                   QFileInfo(chosen).fileName());
+      Settings->Language = QFileInfo(target).completeBaseName();
+      SetCaption(kCaption + QStringLiteral(" - ") + QFileInfo(Settings->GetLanguageFile()).fileName());
+    }
+  }
+  ActionSaveExecute(sender);
 }
 
 void TMainForm::ActionResetExecute(TObject*) {

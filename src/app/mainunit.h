@@ -38,9 +38,23 @@ class TMainForm : public TForm {
   int GUIChoice() const { return m_guiChoice; }
   bool LayoutModified() const { return m_layoutModified; }
 
+  void SetGUIChoice(int choice) { m_guiChoice = choice; }
+
   void FormCreate(TObject* sender);
   void FormShow(TObject* sender);
+  // Applies the current language's file: texts of this window and the
+  // panel, the panel's layout as GUIChoice says, then enables editing.
+  void ApplyLanguage();
+  // The same with a given file (the current language's file in the program).
+  void ApplyLanguageFile(const QString& fileName);
+  void ActionSaveExecute(TObject* sender);
+  void ActionSaveAsExecute(TObject* sender);
   void ActionResetExecute(TObject* sender);
+
+  TEdit* EVersion() const { return m_eVersion; }
+  TMemo* MAuthor() const { return m_mAuthor; }
+  TMemo* MComments() const { return m_mComments; }
+  TCheckBox* CBLock() const { return m_cbLock; }
 
  private:
   void CreateComponents();

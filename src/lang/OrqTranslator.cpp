@@ -71,6 +71,8 @@ void TOrqTranslator::LoadLanguageFile(const QString& fileName) {
   m_fileLines->SetText(DecodeLanguageFile(bytes));
 }
 
+TOrqTranslator* Translator = nullptr;
+
 void TOrqTranslator::TranslateForm(TCustomForm* form) { TranslateSection(form->Name(), form); }
 
 void TOrqTranslator::TranslateFrame(TFrame* frame) {
@@ -88,20 +90,38 @@ void TOrqTranslator::TranslateSection(const QString& sectionName, TComponent* ro
     const QString line = lines[i];
     if (line.startsWith(QLatin1Char('['))) break;
     if (line.isEmpty() || line.startsWith(QLatin1Char(';'))) continue;
-    TranslateLine(line, root);
+    const qsizetype eq = line.indexOf(QLatin1Char('='));
+    if (eq < 0) continue;
+    TLineReport report;
+    report.LineIndex = i;
+    report.Path = Trim(line.left(eq));
+    report.Value = Trim(line.mid(eq + 1));
+    report.Outcome = ApplyLine(report.Path, report.Value, root);
+    if (OnLine) OnLine(report);
   }
 }
 
 void TOrqTranslator::TranslateLine(const QString& line, TComponent* root) {
   const qsizetype eq = line.indexOf(QLatin1Char('='));
   if (eq < 0) return;
-  const QString path = Trim(line.left(eq));
-  const QString value = Trim(line.mid(eq + 1));
+  ApplyLine(Trim(line.left(eq)), Trim(line.mid(eq + 1)), root);
+}
+
+TLineOutcome TOrqTranslator::ApplyLine(const QString& path, const QString& value, TComponent* root) {
   try {
     const TPropertyTarget target = FindComponentProperty(root, path, value);
+    if (target.Stored) return TLineOutcome::Applied;
+    if (!target.Instance) return TLineOutcome::NothingHeld;
+    if (!target.Prop) {
+      const QString last = path.mid(path.lastIndexOf(QLatin1Char('.')) + 1);
+      return GetPropInfo(*target.Instance, last) ? TLineOutcome::NotSettable : TLineOutcome::NoProperty;
+    }
+    if (!m_loadGUI && IsLayoutProperty(target.Prop->Name)) return TLineOutcome::LayoutSkipped;
     AssignValue(target.Instance, target.Prop, value);
+    return target.Prop->Kind() == TTypeKind::tkClass ? TLineOutcome::NotSettable : TLineOutcome::Applied;
   } catch (const std::exception&) {
     if (m_showErrors) ShowTranslationError(Format("Unable to assign value for %s = %s", {path, value}));
+    return TLineOutcome::Failed;
   }
 }
 
@@ -126,17 +146,28 @@ TPropertyTarget TOrqTranslator::FindComponentProperty(TComponent* component, con
   // A tree node or a list-view row takes the value as its text whatever the
   // rest of the path says.
   if (auto* nodes = dynamic_cast<TTreeNodes*>(object)) {
-    if (const int index = LeadingIndex(tail); index != -1) nodes->Item(index)->SetText(value);
-    return {};
+    TPropertyTarget result;
+    if (const int index = LeadingIndex(tail); index != -1) {
+      nodes->Item(index)->SetText(value);
+      result.Stored = true;
+    }
+    return result;
   }
   if (auto* items = dynamic_cast<TListItems*>(object)) {
-    if (const int index = LeadingIndex(tail); index != -1) items->Item(index)->SetCaption(value);
-    return {};
+    TPropertyTarget result;
+    if (const int index = LeadingIndex(tail); index != -1) {
+      items->Item(index)->SetCaption(value);
+      result.Stored = true;
+    }
+    return result;
   }
   if (auto* strings = dynamic_cast<TStrings*>(object)) {
-    const int index = ExtractIndex(tail);
-    if (index != -1) strings->Put(index, value);
-    return {};
+    TPropertyTarget result;
+    if (const int index = ExtractIndex(tail); index != -1) {
+      strings->Put(index, value);
+      result.Stored = true;
+    }
+    return result;
   }
   return FindObjectProperty(object, tail, value);
 }

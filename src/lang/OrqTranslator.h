@@ -14,6 +14,7 @@
 class TCustomForm;
 class TFrame;
 
+#include <functional>
 #include <memory>
 
 // Where a property path leads: an object and one of its properties. Either
@@ -21,6 +22,25 @@ class TFrame;
 struct TPropertyTarget {
   TObject* Instance = nullptr;
   const TPropInfo* Prop = nullptr;
+  // A list line (string, tree node, list-view row) took the value on the way.
+  bool Stored = false;
+};
+
+// What became of one line of a section.
+enum class TLineOutcome {
+  Applied,        // a value was stored
+  LayoutSkipped,  // a layout property while layout loading is off
+  NoProperty,     // the last segment names no property of the object
+  NotSettable,    // the property's kind cannot be set from a file
+  NothingHeld,    // an intermediate property holds no object, or index -1
+  Failed,         // an error: reported with ShowErrors
+};
+
+struct TLineReport {
+  int LineIndex = 0;  // in FileLines
+  QString Path;
+  QString Value;
+  TLineOutcome Outcome = TLineOutcome::Applied;
 };
 
 class TOrqTranslator : public TComponent {
@@ -52,7 +72,11 @@ class TOrqTranslator : public TComponent {
 
   // Applies one key line to the root; errors are reported (with ShowErrors,
   // through the application's message boxes) and go no further.
+  // Applies one key line; a line without "=" does nothing (and reports nothing).
   void TranslateLine(const QString& line, TComponent* root);
+  // Told of every key line a section applies, with its outcome (for checks of
+  // language files).
+  std::function<void(const TLineReport&)> OnLine;
   // Resolves a path from a component. Owned components come before
   // properties; collections, string lists, list-view items and tree nodes
   // are entered by an index in brackets. For list-view items, tree nodes and
@@ -72,8 +96,13 @@ class TOrqTranslator : public TComponent {
 
  private:
   void TranslateSection(const QString& sectionName, TComponent* root);
+  // Applies a key line and tells what became of it.
+  TLineOutcome ApplyLine(const QString& path, const QString& value, TComponent* root);
 
   std::unique_ptr<TStringList> m_fileLines;
   bool m_showErrors = false;
   bool m_loadGUI = true;
 };
+
+// The program's one translator, created at start with no owner.
+extern TOrqTranslator* Translator;

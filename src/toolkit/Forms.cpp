@@ -383,8 +383,11 @@ void TCustomForm::SyncVisibility() {
     DoShow();
     PlaceOnFirstShow();
     w->show();
-    w->raise();
-    w->activateWindow();
+    // Platforms without a window system (offscreen) have no stacking to change.
+    if (QGuiApplication::platformName() != QLatin1String("offscreen")) {
+      w->raise();
+      w->activateWindow();
+    }
   } else {
     w->hide();
     DoHide();

@@ -1,0 +1,156 @@
+#include "app/CommandLine.h"
+
+#include "app/mainunit.h"
+#include "frame/framemovie.h"
+#include "lang/OrqTranslator.h"
+#include "prefs/ProgramSettings.h"
+#include "toolkit/Application.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QFileInfo>
+
+#include <cstring>
+#include <memory>
+#include <ostream>
+
+namespace {
+
+const char* const kUsage =
+    "Usage: vornik-gui-designer [/prefs FILE] [/tr_show_errors]\n"
+    "       vornik-gui-designer --check FILE...\n"
+    "       vornik-gui-designer --render FILE OUT.png\n"
+    "\n"
+    "Without options the designer starts in its window.\n"
+    "  --check FILE...        applies each language/GUI file to a main window (\"MainForm\") and a movie\n"
+    "                         panel (\"TMovieFrame\", layout keys included) and prints one line per problem:\n"
+    "                         FILE:LINE: error: ... for every line that would be reported as an error,\n"
+    "                         FILE:LINE: warning: ... for every line that changes nothing.\n"
+    "                         Exit status 0 without errors, 1 with errors, 2 when a file cannot be read\n"
+    "                         or the arguments are wrong. Files are never written.\n"
+    "  --render FILE OUT.png  saves a picture of the main window as it looks after opening FILE with\n"
+    "                         \"Load GUI\".\n";
+
+std::string Local(const QString& text) { return text.toLocal8Bit().toStdString(); }
+
+bool Readable(const QString& fileName) {
+  QFile file(fileName);
+  return QFileInfo(fileName).isFile() && file.open(QIODevice::ReadOnly);
+}
+
+// A main window for a mode without a window: the translator of the program,
+// the window built but never shown.
+struct Workbench {
+  Workbench() {
+    if (!Settings) {
+      Settings = new TSettings;
+      ownsSettings = true;
+    }
+    translator = std::make_unique<TOrqTranslator>(nullptr);
+    previous = Translator;
+    Translator = translator.get();
+    form = new TMainForm(nullptr);
+  }
+  ~Workbench() {
+    TComponent::Free(form);
+    Translator = previous;
+    if (ownsSettings) {
+      delete Settings;
+      Settings = nullptr;
+    }
+  }
+  std::unique_ptr<TOrqTranslator> translator;
+  TOrqTranslator* previous = nullptr;
+  TMainForm* form = nullptr;
+  bool ownsSettings = false;
+};
+
+const char* Warning(TLineOutcome outcome) {
+  switch (outcome) {
+    case TLineOutcome::NoProperty: return "no such property; the line changes nothing";
+    case TLineOutcome::NotSettable: return "the property cannot be set from a file; the line changes nothing";
+    case TLineOutcome::NothingHeld: return "the path leads to nothing; the line changes nothing";
+    default: return nullptr;
+  }
+}
+
+}  // namespace
+
+bool IsCommandLineMode(int argc, char** argv) {
+  for (int i = 1; i < argc; ++i)
+    for (const char* mode : {"--check", "--render", "--help"})
+      if (std::strcmp(argv[i], mode) == 0) return true;
+  return false;
+}
+
+bool CheckLanguageFile(const QString& fileName, std::ostream& out) {
+  Workbench bench;
+  bool ok = true;
+  const std::string name = Local(fileName);
+  bench.translator->OnLine = [&](const TLineReport& report) {
+    const std::string where = name + ":" + std::to_string(report.LineIndex + 1) + ": ";
+    if (report.Outcome == TLineOutcome::Failed) {
+      ok = false;
+      out << where << "error: Unable to assign value for " << Local(report.Path) << " = " << Local(report.Value)
+          << "\n";
+    } else if (const char* warning = Warning(report.Outcome)) {
+      out << where << "warning: " << Local(report.Path) << ": " << warning << "\n";
+    }
+  };
+  bench.translator->SetLoadGUI(true);
+  bench.translator->LoadLanguageFile(fileName);
+  bench.translator->TranslateForm(bench.form);
+  bench.translator->TranslateFrame(bench.form->FrmMovie());
+  return ok;
+}
+
+std::optional<int> RunCommandLine(const QStringList& args, std::ostream& out, std::ostream& err) {
+  if (args.size() < 2) return std::nullopt;
+  const QString mode = args[1];
+  if (mode == QLatin1String("--help")) {
+    out << kUsage;
+    return 0;
+  }
+  if (mode == QLatin1String("--check")) {
+    const QStringList files = args.mid(2);
+    if (files.isEmpty()) {
+      err << "--check needs at least one file\n" << kUsage;
+      return 2;
+    }
+    int status = 0;
+    for (const QString& file : files) {
+      if (!Readable(file)) {
+        err << Local(file) << ": error: the file cannot be read\n";
+        status = 2;
+        continue;
+      }
+      if (!CheckLanguageFile(file, out) && status == 0) status = 1;
+    }
+    return status;
+  }
+  if (mode == QLatin1String("--render")) {
+    if (args.size() != 4) {
+      err << "--render needs a language/GUI file and a picture file\n" << kUsage;
+      return 2;
+    }
+    if (!Readable(args[2])) {
+      err << Local(args[2]) << ": error: the file cannot be read\n";
+      return 2;
+    }
+    Workbench bench;
+    bench.form->SetGUIChoice(1);
+    bench.form->ShowForm();
+    bench.form->ApplyLanguageFile(args[2]);
+    QApplication::processEvents();
+    if (!bench.form->Widget()->grab().save(args[3], "PNG")) {
+      err << Local(args[3]) << ": error: the picture cannot be written\n";
+      return 2;
+    }
+    return 0;
+  }
+  if (mode.startsWith(QLatin1String("--"))) {
+    err << "Unknown option " << Local(mode) << "\n" << kUsage;
+    return 2;
+  }
+  return std::nullopt;
+}
