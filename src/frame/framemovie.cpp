@@ -248,7 +248,8 @@ void TMovieFrame::CreateControls() {
 TControl* TMovieFrame::Child(const QString& name) const { return dynamic_cast<TControl*>(FindComponent(name)); }
 
 void TMovieFrame::FieldChange(TObject* sender) {
-  if (IsUpdating()) return;
+  // Values set while the frame is being built are not changes.
+  if (IsUpdating() || IsLoading()) return;
   m_modified = true;
   if (OnFieldChange) OnFieldChange(sender);
 }

@@ -1,0 +1,82 @@
+#include "app/CommandLine.h"
+
+#include "support/TestSupport.h"
+
+#include <QImage>
+
+#include <sstream>
+
+namespace {
+
+struct Outcome {
+  std::optional<int> status;
+  std::string out;
+  std::string err;
+};
+
+Outcome RunWith(const QStringList& args) {
+  std::ostringstream out;
+  std::ostringstream err;
+  Outcome run;
+  run.status = RunCommandLine(QStringList{"vornik-gui-designer"} + args, out, err);
+  run.out = out.str();
+  run.err = err.str();
+  return run;
+}
+
+const QString kSamples = QStringLiteral(VORNIK_SOURCE_DIR "/sample/Languages/");
+
+class CommandLine : public TempDirTest {};
+
+TEST_F(CommandLine, SampleFilesAreClean) {
+  const Outcome run = RunWith({"--check", kSamples + "English.lng", kSamples + "Deutsch.lng"});
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.out, "");
+}
+
+TEST_F(CommandLine, MistakesGiveErrorsAndWarningsWithLineNumbers) {
+  const QString file = Path("bad.lng");
+  WriteFileBytes(file,
+                 "[FileInformation]\r\nName=Bad\r\n\r\n[MainForm]\r\nNoSuch.Caption=x\r\nCBLock.NoProp=1\r\n"
+                 "CBLock.Font=1\r\n[TMovieFrame]\r\nEMedia.Width=abc\r\nEMedia.Left=$20\r\n"
+                 "EDescription.Lines.Strings[-1]=x\r\n");
+  const QByteArray before = ReadFileBytes(file);
+  const Outcome run = RunWith({"--check", file});
+  EXPECT_EQ(run.status, 1);
+  const std::string name = file.toStdString();
+  EXPECT_EQ(run.out, name + ":5: error: Unable to assign value for NoSuch.Caption = x\n" + name +
+                         ":6: warning: CBLock.NoProp: no such property; the line changes nothing\n" + name +
+                         ":7: warning: CBLock.Font: the property cannot be set from a file; the line changes nothing\n" +
+                         name + ":9: error: Unable to assign value for EMedia.Width = abc\n" + name +
+                         ":11: warning: EDescription.Lines.Strings[-1]: the path leads to nothing; the line changes "
+                         "nothing\n");
+  EXPECT_EQ(ReadFileBytes(file), before);  // never written
+}
+
+TEST_F(CommandLine, WarningsAloneAreNotErrors) {
+  const QString file = Path("warn.lng");
+  WriteFileBytes(file, "[MainForm]\r\nCBLock.NoProp=1\r\n");
+  EXPECT_EQ(RunWith({"--check", file}).status, 0);
+}
+
+TEST_F(CommandLine, UnreadableFilesAndBadArgumentsGiveTwo) {
+  Outcome run = RunWith({"--check", Path("missing.lng")});
+  EXPECT_EQ(run.status, 2);
+  EXPECT_NE(run.err.find("cannot be read"), std::string::npos);
+  EXPECT_EQ(RunWith({"--check"}).status, 2);
+  EXPECT_EQ(RunWith({"--render", kSamples + "English.lng"}).status, 2);
+  EXPECT_EQ(RunWith({"--bogus"}).status, 2);
+  run = RunWith({"--help"});
+  EXPECT_EQ(run.status, 0);
+  EXPECT_NE(run.out.find("--check FILE..."), std::string::npos);
+  EXPECT_FALSE(RunWith({"/tr_show_errors"}).status.has_value());
+}
+
+TEST_F(CommandLine, RenderSavesThePictureOfTheWindow) {
+  const QString png = Path("de.png");
+  EXPECT_EQ(RunWith({"--render", kSamples + "Deutsch.lng", png}).status, 0);
+  const QImage image(png);
+  EXPECT_EQ(image.size(), QSize(787, 637));
+}
+
+}  // namespace
