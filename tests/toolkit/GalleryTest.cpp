@@ -2,12 +2,21 @@
 // saved to the build folder (gallery.png) for looking at, and every control
 // must have drawn something of its own.
 #include "toolkit/Buttons.h"
+#include "toolkit/ActionList.h"
 #include "toolkit/ComboBox.h"
+#include "toolkit/DateTimePicker.h"
 #include "toolkit/Edit.h"
 #include "toolkit/Forms.h"
 #include "toolkit/Image.h"
 #include "toolkit/Label.h"
+#include "toolkit/ImageList.h"
+#include "toolkit/ListView.h"
 #include "toolkit/Panel.h"
+#include "toolkit/ToolBar.h"
+#include "toolkit/TreeView.h"
+#include "toolkit/Variant.h"
+
+#include <QDate>
 
 #include "support/TestSupport.h"
 
@@ -26,7 +35,7 @@ int ColourCount(const QImage& image, const QRect& rect) {
 TEST(Gallery, EveryControlDrawsItself) {
   TForm form(nullptr);
   form.SetCaption("Gallery");
-  form.SetBounds(0, 0, 420, 330);
+  form.SetBounds(0, 0, 620, 330);
   std::vector<TControl*> shown;
   auto place = [&](TControl* c, int l, int t, int w, int h) {
     c->SetParent(&form);
@@ -86,6 +95,52 @@ TEST(Gallery, EveryControlDrawsItself) {
   disabled->SetCaption("Disabled text");
   disabled->SetEnabled(false);
   place(disabled, 200, 220, 0, 0);
+
+  auto* images = new TImageList(&form);
+  TBitmap square(16, 16);
+  square.Canvas().Brush().SetColor(clFuchsia);
+  square.Canvas().FillRect(QRect(0, 0, 16, 16));
+  square.Canvas().Brush().SetColor(clTeal);
+  square.Canvas().Ellipse(QRect(2, 2, 12, 12));
+  images->AddMasked(square, clFuchsia);
+  auto* actions = new TActionList(&form);
+  actions->SetImages(images);
+  auto* open = new TAction(&form);
+  open->SetActionList(actions);
+  open->SetHint("Open");
+  open->SetImageIndex(0);
+  open->OnExecute = [](TObject*) {};
+  auto* toolbar = new TToolBar(&form);
+  toolbar->SetImages(images);
+  toolbar->SetAlign(TAlign::alNone);
+  place(toolbar, 420, 8, 180, 26);
+  auto* toolButton = new TToolButton(&form);
+  toolButton->SetParent(toolbar);
+  toolButton->SetAction(open);
+  auto* list = new TListView(&form);
+  list->SetViewStyle(TViewStyle::vsReport);
+  list->SetSmallImages(images);
+  for (const char* caption : {"Name", "Local name"}) {
+    TListColumn* column = list->Columns().Add();
+    column->SetCaption(caption);
+    column->SetWidth(85);
+  }
+  for (const char* name : {"English", "Deutsch"}) {
+    TListItem* item = list->Items().Add();
+    item->SetCaption(name);
+    item->SubItems().Add(name);
+    item->SetImageIndex(0);
+  }
+  place(list, 420, 40, 180, 90);
+  auto* tree = new TTreeView(&form);
+  TTreeNode* root = tree->Items().Add(nullptr, "Catalog");
+  tree->Items().AddChild(root, "Movies");
+  place(tree, 420, 140, 180, 60);
+  auto* date = new TDateTimePicker(&form);
+  date->SetDate(DateTimeFromQt(QDateTime(QDate(2001, 1, 1), QTime(0, 0))));
+  date->SetShowCheckbox(true);
+  date->SetChecked(true);
+  place(date, 420, 210, 140, 21);
 
   form.ShowForm();
   QApplication::processEvents();
