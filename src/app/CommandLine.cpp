@@ -17,11 +17,12 @@
 namespace {
 
 const char* const kUsage =
-    "Usage: vornik-gui-designer [/prefs FILE] [/tr_show_errors]\n"
+    "Usage: vornik-gui-designer [/prefs FILE] [/tr_show_errors] [--screenshot OUT.png]\n"
     "       vornik-gui-designer --check FILE...\n"
     "       vornik-gui-designer --render FILE OUT.png\n"
     "\n"
     "Without options the designer starts in its window.\n"
+    "  --screenshot OUT.png   saves a picture of the screen once the window shows, then ends.\n"
     "  --check FILE...        applies each language/GUI file to a main window (\"MainForm\") and a movie\n"
     "                         panel (\"TMovieFrame\", layout keys included) and prints one line per problem:\n"
     "                         FILE:LINE: error: ... for every line that would be reported as an error,\n"
@@ -148,7 +149,7 @@ std::optional<int> RunCommandLine(const QStringList& args, std::ostream& out, st
     }
     return 0;
   }
-  if (mode.startsWith(QLatin1String("--"))) {
+  if (mode.startsWith(QLatin1String("--")) && mode != QLatin1String("--screenshot")) {
     err << "Unknown option " << Local(mode) << "\n" << kUsage;
     return 2;
   }

@@ -70,6 +70,7 @@ TEST_F(CommandLine, UnreadableFilesAndBadArgumentsGiveTwo) {
   EXPECT_EQ(run.status, 0);
   EXPECT_NE(run.out.find("--check FILE..."), std::string::npos);
   EXPECT_FALSE(RunWith({"/tr_show_errors"}).status.has_value());
+  EXPECT_FALSE(RunWith({"--screenshot", Path("shot.png")}).status.has_value());
 }
 
 TEST_F(CommandLine, RenderSavesThePictureOfTheWindow) {
