@@ -99,7 +99,6 @@ class TOrqJvCutomLinkLabel : public TGraphicControl, public IDynamicNodeHandler 
 
   void Paint() override;
   void FontChanged() override;
-  void TextChanged() override { Invalidate(); }
   bool WndProc(TMessage& message) override;
   void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
   void MouseMove(TShiftState shift, int x, int y) override;

@@ -99,6 +99,8 @@ TEST_F(CorelButton, HotBorderWhileTheMouseIsOver) {
   EXPECT_EQ(Pixel(hot, w - 2, h / 2), Sys(clBtnShadow));
   EXPECT_EQ(Pixel(hot, w / 2, h - 2), Sys(clBtnShadow));
 
+  hot.save(QStringLiteral(VORNIK_BINARY_DIR "/corel-button-hot.png"));
+
   PointAt(other->Widget());
   EXPECT_EQ(Picture(), plain);
 }
@@ -133,6 +135,7 @@ TEST_F(CorelButton, DisabledCaptionIsEmbossed) {
   EXPECT_EQ(count(disabled, Sys(clBtnText)), 0);
   EXPECT_GT(count(disabled, Sys(clBtnShadow)), 0);
   EXPECT_GT(count(disabled, Sys(clBtnHighlight)), 0);
+  disabled.save(QStringLiteral(VORNIK_BINARY_DIR "/corel-button-disabled.png"));
 }
 
 TEST(CorelButtonLook, ThemedButtonsDrawNothingThemselves) {
