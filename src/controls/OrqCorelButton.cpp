@@ -54,10 +54,7 @@ const TClassInfo& TCorelButton::StaticClass() {
   return info;
 }
 
-TCorelButton::TCorelButton(TComponent* owner) : TButton(owner) {
-  SetOwnerDraw(!ThemesEnabled());
-  SetBounds(Left(), Top(), 75, 25);
-}
+TCorelButton::TCorelButton(TComponent* owner) : TButton(owner) { SetOwnerDraw(!ThemesEnabled()); }
 
 bool TCorelButton::ThemesEnabled() {
   std::optional<bool>& themes = ThemesSetting();
@@ -87,11 +84,6 @@ bool TCorelButton::WndProc(TMessage& message) {
       break;
   }
   return TButton::WndProc(message);
-}
-
-void TCorelButton::FontChanged() {
-  TButton::FontChanged();
-  Invalidate();
 }
 
 void TCorelButton::DrawButton(TCanvas& canvas, const TButtonDrawState& state) {

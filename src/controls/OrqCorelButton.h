@@ -31,7 +31,6 @@ class TCorelButton : public TButton {
   void DrawButton(TCanvas& canvas, const TButtonDrawState& state) override;
   // A double click is taken as a second press of the left button.
   bool WndProc(TMessage& message) override;
-  void FontChanged() override;
   void EnabledChanged() override { Invalidate(); }
 
  private:
