@@ -3,6 +3,7 @@
 #include "app/mainunit.h"
 #include "frame/framemovie.h"
 #include "lang/OrqTranslator.h"
+#include "lang/frameLanguage.h"
 #include "prefs/ProgramSettings.h"
 #include "toolkit/Application.h"
 
@@ -75,6 +76,34 @@ const char* Warning(TLineOutcome outcome) {
   }
 }
 
+// Why the language list would show a file as "?", with the line to look
+// at; nothing when it finds the file information.
+std::optional<std::pair<int, QString>> FileInformationProblem(const QString& fileName) {
+  if (TLanguageFrame::ReadFileInfo(fileName).Name != QLatin1String("?")) return std::nullopt;
+  QFile file(fileName);
+  if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+  const QByteArray bytes = file.readAll();
+  const auto lineOf = [&bytes](qsizetype offset) { return static_cast<int>(bytes.left(offset).count('\n')) + 1; };
+  for (qsizetype i = 0; i < bytes.size(); ++i)
+    if (bytes[i] == '\n' && (i == 0 || bytes[i - 1] != '\r'))
+      return std::make_pair(lineOf(i), QStringLiteral("line feeds without carriage returns: the language list "
+                                                      "cannot read the file information and shows \"?\""));
+  const qsizetype header = bytes.indexOf("[FileInformation]");
+  if (header < 0) {
+    const qsizetype other = bytes.toLower().indexOf("[fileinformation]");
+    if (other >= 0)
+      return std::make_pair(lineOf(other), QStringLiteral("the language list finds only \"[FileInformation]\" "
+                                                          "written exactly so; it shows the file as \"?\""));
+    return std::make_pair(1, QStringLiteral("no \"[FileInformation]\" block: the language list shows \"?\""));
+  }
+  const qsizetype blank = bytes.indexOf("\r\n\r\n");
+  if (blank >= 0 && blank < header)
+    return std::make_pair(lineOf(header), QStringLiteral("\"[FileInformation]\" comes after the first blank line: "
+                                                         "the language list shows \"?\""));
+  return std::make_pair(lineOf(header), QStringLiteral("the file information block is not followed by a blank "
+                                                       "line: the language list shows \"?\""));
+}
+
 }  // namespace
 
 bool IsCommandLineMode(int argc, char** argv) {
@@ -88,6 +117,8 @@ bool CheckLanguageFile(const QString& fileName, std::ostream& out) {
   Workbench bench;
   bool ok = true;
   const std::string name = Local(fileName);
+  if (const auto problem = FileInformationProblem(fileName))
+    out << name << ":" << problem->first << ": warning: " << Local(problem->second) << "\n";
   bench.translator->OnLine = [&](const TLineReport& report) {
     const std::string where = name + ":" + std::to_string(report.LineIndex + 1) + ": ";
     if (report.Outcome == TLineOutcome::Failed) {

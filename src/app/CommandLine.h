@@ -15,5 +15,6 @@
 std::optional<int> RunCommandLine(const QStringList& args, std::ostream& out, std::ostream& err);
 // Whether the arguments ask for a mode without a window (so no display is needed).
 bool IsCommandLineMode(int argc, char** argv);
-// Checks one language/GUI file: prints one line per problem; true when it had no errors.
+// Checks one language/GUI file: prints one line per problem (a file information block the
+// language list cannot find is a warning); true when it had no errors.
 bool CheckLanguageFile(const QString& fileName, std::ostream& out);

@@ -6,6 +6,8 @@
 #include "frame/framemovie.h"
 #include "lang/IniFile.h"
 #include "lang/OrqTranslator.h"
+#include "lang/frameLanguage.h"
+#include "lang/languageselect.h"
 #include "prefs/ProgramSettings.h"
 #include "toolkit/ActionList.h"
 #include "toolkit/Buttons.h"
@@ -16,7 +18,9 @@
 #include "toolkit/Image.h"
 #include "toolkit/ImageList.h"
 #include "toolkit/Label.h"
+#include "toolkit/ListView.h"
 #include "toolkit/Panel.h"
+#include "toolkit/Screen.h"
 #include "toolkit/ToolBar.h"
 
 #include <QDir>
@@ -160,7 +164,8 @@ void TMainForm::CreateComponents() {
     a->OnExecute = std::move(execute);
     return a;
   };
-  m_actionOpen = action("ActionOpen", "Open", "Open language/GUI file...", 0, {});
+  m_actionOpen = action("ActionOpen", "Open", "Open language/GUI file...", 0,
+                        [this](TObject* sender) { ActionOpenExecute(sender); });
   m_actionSave = action("ActionSave", "Save", "Save", 1, [this](TObject* sender) { ActionSaveExecute(sender); });
   m_actionSaveAs = action("ActionSaveAs", "Save as", "Save as...", 2,
                           [this](TObject* sender) { ActionSaveAsExecute(sender); });
@@ -307,6 +312,36 @@ void TMainForm::ApplyLanguageFile(const QString& fileName) {
   m_cbLock->SetEnabled(true);
   m_actionSave->SetEnabled(true);
   m_actionSaveAs->SetEnabled(true);
+}
+
+void TMainForm::ActionOpenExecute(TObject*) {
+  Screen().SetCursor(crHourGlass);
+  TLanguageWin* dialog = nullptr;
+  try {
+    dialog = new TLanguageWin(this);
+    if (dialog->Execute()) {
+      const TLanguageFrame& frame = *dialog->LanguageFrame();
+      if (frame.RbLoadGUI()->Checked()) m_guiChoice = 1;
+      else if (frame.RbKeepGUI()->Checked()) m_guiChoice = 2;
+      else if (frame.RbResetGUI()->Checked()) m_guiChoice = 3;
+      ApplyLanguage();
+      // With no row chosen the fields keep what they show.
+      if (frame.LstLanguages()->Selected()) {
+        m_eVersion->SetText(dialog->SelectedVersion());
+        m_mAuthor->Lines().Clear();
+        m_mAuthor->Lines().Add(dialog->SelectedAuthors());
+        m_mComments->Lines().Clear();
+        m_mComments->Lines().Add(dialog->SelectedComments());
+      }
+      if (m_guiChoice == 1) m_actionReset->SetEnabled(true);
+    }
+  } catch (...) {
+    Screen().SetCursor(crDefault);
+    TComponent::Free(dialog);
+    throw;
+  }
+  Screen().SetCursor(crDefault);
+  TComponent::Free(dialog);
 }
 
 void TMainForm::ActionSaveExecute(TObject*) {

@@ -47,6 +47,9 @@ class TMainForm : public TForm {
   void ApplyLanguage();
   // The same with a given file (the current language's file in the program).
   void ApplyLanguageFile(const QString& fileName);
+  // Shows the language dialog; on OK applies the chosen file as its radio
+  // buttons say and fills the three file-information fields from its row.
+  void ActionOpenExecute(TObject* sender);
   void ActionSaveExecute(TObject* sender);
   void ActionSaveAsExecute(TObject* sender);
   void ActionResetExecute(TObject* sender);

@@ -53,9 +53,26 @@ TEST_F(CommandLine, MistakesGiveErrorsAndWarningsWithLineNumbers) {
   EXPECT_EQ(ReadFileBytes(file), before);  // never written
 }
 
+TEST_F(CommandLine, FileInformationTheLanguageListCannotFindIsAWarning) {
+  const std::vector<std::pair<QByteArray, std::string>> cases{
+      {"[FileInformation]\nName=x\n\n", ":1: warning: line feeds without carriage returns"},
+      {"[fileinformation]\r\nName=x\r\n\r\n", ":1: warning: the language list finds only \"[FileInformation]\""},
+      {"; c\r\n\r\n[FileInformation]\r\nName=x\r\n\r\n", ":3: warning: \"[FileInformation]\" comes after"},
+      {"[MainForm]\r\n", ":1: warning: no \"[FileInformation]\" block"}};
+  for (const auto& [bytes, expected] : cases) {
+    const QString file = Path("info.lng");
+    WriteFileBytes(file, bytes);
+    const Outcome run = RunWith({"--check", file});
+    EXPECT_EQ(run.status, 0) << bytes.toStdString();
+    EXPECT_NE(run.out.find(expected), std::string::npos) << run.out;
+  }
+  WriteFileBytes(Path("good.lng"), "[FileInformation]\r\nName=x\r\n\r\n");
+  EXPECT_EQ(RunWith({"--check", Path("good.lng")}).out, "");
+}
+
 TEST_F(CommandLine, WarningsAloneAreNotErrors) {
   const QString file = Path("warn.lng");
-  WriteFileBytes(file, "[MainForm]\r\nCBLock.NoProp=1\r\n");
+  WriteFileBytes(file, "[FileInformation]\r\nName=W\r\n\r\n[MainForm]\r\nCBLock.NoProp=1\r\n");
   EXPECT_EQ(RunWith({"--check", file}).status, 0);
 }
 
