@@ -309,7 +309,7 @@ void TMainForm::ApplyLanguageFile(const QString& fileName) {
   m_frmMovie->SetCustomLayout(true);
   m_frmMovie->EndUpdate();
   m_frmMovie->SetEnabled(true);
-  m_cbLock->SetEnabled(true);
+  // "Enable editing" stays off: this build has no design surface to switch on.
   m_actionSave->SetEnabled(true);
   m_actionSaveAs->SetEnabled(true);
 }

@@ -8,9 +8,28 @@
 
 TCaptionBehaviour::~TCaptionBehaviour() { delete m_shortcut.data(); }
 
-void TCaptionBehaviour::UpdateAccessKey(bool showAccelChar, TWinControl* focusControl) {
+void TCaptionBehaviour::SetShowAccelChar(bool value) {
+  m_showAccelChar = value;
+  UpdateAccessKey();
+}
+
+void TCaptionBehaviour::SetFocusControl(TWinControl* control) {
+  if (m_focusControl) m_focusControl->RemoveFreeNotification(&m_control);
+  m_focusControl = control;
+  if (control) control->FreeNotification(&m_control);
+  UpdateAccessKey();
+}
+
+void TCaptionBehaviour::ComponentRemoved(TComponent* component) {
+  if (component != m_focusControl) return;
+  m_focusControl = nullptr;
+  UpdateAccessKey();
+}
+
+void TCaptionBehaviour::UpdateAccessKey() {
   delete m_shortcut.data();
-  const QChar key = showAccelChar ? AccessKey(m_control.Caption()) : QChar();
+  TWinControl* focusControl = m_focusControl;
+  const QChar key = m_showAccelChar ? AccessKey(m_control.Caption()) : QChar();
   if (key.isNull() || !focusControl || !m_control.Widget()) return;
   m_shortcut = new QShortcut(QKeySequence(QStringLiteral("Alt+") + key), m_control.Widget());
   m_shortcut->setContext(Qt::WindowShortcut);
@@ -85,35 +104,24 @@ void TLabel::SetWordWrap(bool v) {
 }
 
 void TLabel::SetShowAccelChar(bool v) {
-  m_showAccelChar = v;
-  m_caption.UpdateAccessKey(m_showAccelChar, m_focusControl);
+  m_caption.SetShowAccelChar(v);
   AdjustSize();
   Invalidate();
 }
 
-void TLabel::SetFocusControl(TWinControl* v) {
-  if (m_focusControl) m_focusControl->RemoveFreeNotification(this);
-  m_focusControl = v;
-  if (v) v->FreeNotification(this);
-  m_caption.UpdateAccessKey(m_showAccelChar, m_focusControl);
-}
-
 void TLabel::Notification(TComponent* component, TOperation operation) {
   TGraphicControl::Notification(component, operation);
-  if (operation == TOperation::opRemove && component == m_focusControl) {
-    m_focusControl = nullptr;
-    m_caption.UpdateAccessKey(m_showAccelChar, nullptr);
-  }
+  if (operation == TOperation::opRemove) m_caption.ComponentRemoved(component);
 }
 
 void TLabel::TextChanged() {
-  m_caption.UpdateAccessKey(m_showAccelChar, m_focusControl);
+  m_caption.UpdateAccessKey();
   Invalidate();
 }
 
 bool TLabel::CanAutoSize(int& width, int& height) const {
   if (!m_autoSize) return false;
-  const QSize size = MeasureCaption(FontObject()->ToQFont(), Caption(), m_showAccelChar, m_wordWrap ? width : 0);
+  const QSize size = MeasureCaption(FontObject()->ToQFont(), Caption(), ShowAccelChar(), m_wordWrap ? width : 0);
   width = size.width();
   height = size.height();
   return true;
@@ -122,7 +130,7 @@ bool TLabel::CanAutoSize(int& width, int& height) const {
 void TLabel::Paint() {
   TCanvas& canvas = Canvas();
   if (!m_transparent) canvas.FillRect(ClientRect());
-  DrawCaption(canvas, ClientRect(), Caption(), m_alignment, m_layout, m_wordWrap, m_showAccelChar, Enabled());
+  DrawCaption(canvas, ClientRect(), Caption(), m_alignment, m_layout, m_wordWrap, ShowAccelChar(), Enabled());
 }
 
 // ---- TStaticText ----
@@ -176,29 +184,18 @@ void TStaticText::SetTransparent(bool v) {
 }
 
 void TStaticText::SetShowAccelChar(bool v) {
-  m_showAccelChar = v;
-  m_caption.UpdateAccessKey(m_showAccelChar, m_focusControl);
+  m_caption.SetShowAccelChar(v);
   AdjustSize();
   Invalidate();
 }
 
-void TStaticText::SetFocusControl(TWinControl* v) {
-  if (m_focusControl) m_focusControl->RemoveFreeNotification(this);
-  m_focusControl = v;
-  if (v) v->FreeNotification(this);
-  m_caption.UpdateAccessKey(m_showAccelChar, m_focusControl);
-}
-
 void TStaticText::Notification(TComponent* component, TOperation operation) {
   TWinControl::Notification(component, operation);
-  if (operation == TOperation::opRemove && component == m_focusControl) {
-    m_focusControl = nullptr;
-    m_caption.UpdateAccessKey(m_showAccelChar, nullptr);
-  }
+  if (operation == TOperation::opRemove) m_caption.ComponentRemoved(component);
 }
 
 void TStaticText::TextChanged() {
-  m_caption.UpdateAccessKey(m_showAccelChar, m_focusControl);
+  m_caption.UpdateAccessKey();
   Invalidate();
 }
 
@@ -207,7 +204,7 @@ void TStaticText::SyncColor() { Invalidate(); }
 bool TStaticText::CanAutoSize(int& width, int& height) const {
   if (!m_autoSize) return false;
   // The text and a margin of two pixels on each side.
-  const QSize text = MeasureCaption(FontObject()->ToQFont(), Caption(), m_showAccelChar, 0);
+  const QSize text = MeasureCaption(FontObject()->ToQFont(), Caption(), ShowAccelChar(), 0);
   width = text.width() + 4;
   height = text.height() + 4;
   return true;
@@ -225,5 +222,5 @@ void TStaticText::PaintText(QPainter& painter) {
     canvas.Rectangle(all);
   }
   DrawCaption(canvas, all.adjusted(b, b, -b, -b), Caption(), m_alignment, TTextLayout::tlTop, false,
-              m_showAccelChar, Enabled());
+              ShowAccelChar(), Enabled());
 }

@@ -15,12 +15,20 @@ class TCaptionBehaviour {
  public:
   explicit TCaptionBehaviour(TControl& control) : m_control(control) {}
   ~TCaptionBehaviour();
+  bool ShowAccelChar() const { return m_showAccelChar; }
+  void SetShowAccelChar(bool value);
+  TWinControl* FocusControl() const { return m_focusControl; }
+  void SetFocusControl(TWinControl* control);
+  // Forgets a focus control that goes away.
+  void ComponentRemoved(TComponent* component);
   // Re-creates the access-key shortcut for the caption and focus control.
-  void UpdateAccessKey(bool showAccelChar, TWinControl* focusControl);
+  void UpdateAccessKey();
 
  private:
   TControl& m_control;
   QPointer<QShortcut> m_shortcut;
+  bool m_showAccelChar = true;
+  TWinControl* m_focusControl = nullptr;
 };
 
 class TLabel : public TGraphicControl {
@@ -40,10 +48,10 @@ class TLabel : public TGraphicControl {
   void SetTransparent(bool v);
   bool WordWrap() const { return m_wordWrap; }
   void SetWordWrap(bool v);
-  bool ShowAccelChar() const { return m_showAccelChar; }
+  bool ShowAccelChar() const { return m_caption.ShowAccelChar(); }
   void SetShowAccelChar(bool v);
-  TWinControl* FocusControl() const { return m_focusControl; }
-  void SetFocusControl(TWinControl* v);
+  TWinControl* FocusControl() const { return m_caption.FocusControl(); }
+  void SetFocusControl(TWinControl* v) { m_caption.SetFocusControl(v); }
 
  protected:
   void Paint() override;
@@ -58,8 +66,6 @@ class TLabel : public TGraphicControl {
   TTextLayout m_layout = TTextLayout::tlTop;
   bool m_transparent = false;
   bool m_wordWrap = false;
-  bool m_showAccelChar = true;
-  TWinControl* m_focusControl = nullptr;
 };
 
 enum class TStaticBorderStyle { sbsNone, sbsSingle, sbsSunken };
@@ -80,10 +86,10 @@ class TStaticText : public TWinControl {
   void SetBorderStyle(TStaticBorderStyle v);
   bool Transparent() const { return m_transparent; }
   void SetTransparent(bool v);
-  bool ShowAccelChar() const { return m_showAccelChar; }
+  bool ShowAccelChar() const { return m_caption.ShowAccelChar(); }
   void SetShowAccelChar(bool v);
-  TWinControl* FocusControl() const { return m_focusControl; }
-  void SetFocusControl(TWinControl* v);
+  TWinControl* FocusControl() const { return m_caption.FocusControl(); }
+  void SetFocusControl(TWinControl* v) { m_caption.SetFocusControl(v); }
 
  protected:
   bool CanAutoSize(int& width, int& height) const override;
@@ -99,6 +105,4 @@ class TStaticText : public TWinControl {
   bool m_autoSize = true;
   TStaticBorderStyle m_borderStyle = TStaticBorderStyle::sbsNone;
   bool m_transparent = false;
-  bool m_showAccelChar = true;
-  TWinControl* m_focusControl = nullptr;
 };

@@ -254,6 +254,28 @@ void PrepareControlCanvas(TCanvas& canvas, TControl& control) {
   canvas.Brush().SetColor(control.Color());
 }
 
+namespace {
+
+// Paints a control through a canvas over the painter; `slot` holds the
+// canvas while the control paints.
+void PaintThroughCanvas(TControl& control, QPainter& painter, TCanvas*& slot, const std::function<void()>& paint) {
+  TCanvas canvas(&painter);
+  PrepareControlCanvas(canvas, control);
+  slot = &canvas;
+  struct Reset {
+    TCanvas*& slot;
+    ~Reset() { slot = nullptr; }
+  } reset{slot};
+  paint();
+}
+
+TCanvas& PaintingCanvas(TCanvas* slot, const TControl& control) {
+  if (!slot) throw EInvalidOperation(Format("%s can only draw while it paints", {control.ClassName()}));
+  return *slot;
+}
+
+}  // namespace
+
 const TClassInfo& TCustomControl::StaticClass() {
   static const TClassInfo info("TCustomControl", &TWinControl::StaticClass());
   return info;
@@ -265,22 +287,10 @@ TCustomControl::TCustomControl(TComponent* owner) : TWinControl(owner) {
   AttachWidget(widget);
 }
 
-TCanvas& TCustomControl::Canvas() {
-  if (!m_canvas) throw EInvalidOperation(Format("%s can only draw while it paints", {ClassName()}));
-  return *m_canvas;
-}
+TCanvas& TCustomControl::Canvas() { return PaintingCanvas(m_canvas, *this); }
 
 void TCustomControl::PaintWith(QPainter& painter, const QRect&) {
-  TCanvas canvas(&painter);
-  PrepareControlCanvas(canvas, *this);
-  m_canvas = &canvas;
-  try {
-    Paint();
-  } catch (...) {
-    m_canvas = nullptr;
-    throw;
-  }
-  m_canvas = nullptr;
+  PaintThroughCanvas(*this, painter, m_canvas, [this] { Paint(); });
 }
 
 void TCustomControl::Paint() {
@@ -300,20 +310,8 @@ TGraphicControl::TGraphicControl(TComponent* owner) : TControl(owner) {
   AttachWidget(widget);
 }
 
-TCanvas& TGraphicControl::Canvas() {
-  if (!m_canvas) throw EInvalidOperation(Format("%s can only draw while it paints", {ClassName()}));
-  return *m_canvas;
-}
+TCanvas& TGraphicControl::Canvas() { return PaintingCanvas(m_canvas, *this); }
 
 void TGraphicControl::PaintWith(QPainter& painter, const QRect&) {
-  TCanvas canvas(&painter);
-  PrepareControlCanvas(canvas, *this);
-  m_canvas = &canvas;
-  try {
-    Paint();
-  } catch (...) {
-    m_canvas = nullptr;
-    throw;
-  }
-  m_canvas = nullptr;
+  PaintThroughCanvas(*this, painter, m_canvas, [this] { Paint(); });
 }
