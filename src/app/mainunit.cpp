@@ -114,10 +114,13 @@ T* Make(TComponent* owner, TWinControl* parent, const char* name, Bounds b) {
   return c;
 }
 
+// A label with the bounds of the table rather than the size of its caption.
 TLabel* MakeLabel(TComponent* owner, TWinControl* parent, const char* name, Bounds b, const char* caption) {
-  auto* label = Make<TLabel>(owner, parent, name, b);
+  auto* label = new TLabel(owner);
   label->SetAutoSize(false);
+  label->SetName(QString::fromLatin1(name));
   label->SetCaption(QString::fromLatin1(caption));
+  label->SetParent(parent);
   label->SetBounds(b.left, b.top, b.width, b.height);
   return label;
 }

@@ -126,22 +126,20 @@ int TApplication::MessageBox(const QString& text, const QString& caption, int fl
 }
 
 void TApplication::QueueFree(TComponent* component) {
-  // The component may be freed by its owner before the queued call runs.
-  auto watch = std::make_shared<bool>(true);
-  auto* guard = new TComponent(nullptr);
+  // The component may be freed by its owner before the queued call runs; a
+  // watcher hears of that.
   struct Watcher : TComponent {
-    std::shared_ptr<bool> alive;
-    explicit Watcher(std::shared_ptr<bool> a) : TComponent(nullptr), alive(std::move(a)) {}
+    Watcher() : TComponent(nullptr) {}
+    bool gone = false;
     void Notification(TComponent* c, TOperation op) override {
       TComponent::Notification(c, op);
-      if (op == TOperation::opRemove) *alive = false;
+      if (op == TOperation::opRemove) gone = true;
     }
   };
-  delete guard;
-  auto* watcher = new Watcher(watch);
+  auto* watcher = new Watcher;
   component->FreeNotification(watcher);
-  QTimer::singleShot(0, [component, watcher, watch] {
-    if (*watch) {
+  QTimer::singleShot(0, [component, watcher] {
+    if (!watcher->gone) {
       component->RemoveFreeNotification(watcher);
       TComponent::Free(component);
     }

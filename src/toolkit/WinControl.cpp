@@ -115,10 +115,6 @@ void TWinControl::SyncFocusPolicy() {
   TControl::SyncFocusPolicy();
 }
 
-void TWinControl::SyncVisibility() {
-  TControl::SyncVisibility();
-}
-
 void TWinControl::EnableAlign() {
   if (m_alignDisabled > 0 && --m_alignDisabled == 0) AlignControls();
 }

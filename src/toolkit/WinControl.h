@@ -79,7 +79,6 @@ class TWinControl : public TControl {
   void FontChanged() override;
   void ColorChanged() override;
   void SyncFocusPolicy() override;
-  void SyncVisibility() override;
   // The stacking of child widgets follows the child list.
   void RestackChildren();
 
