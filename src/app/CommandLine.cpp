@@ -170,7 +170,7 @@ std::optional<int> RunCommandLine(const QStringList& args, std::ostream& out, st
       return 2;
     }
     Workbench bench;
-    bench.form->SetGUIChoice(1);
+    bench.form->SetGUIChoice(TGUIChoice::LoadGUI);
     bench.form->ShowForm();
     bench.form->ApplyLanguageFile(args[2]);
     QApplication::processEvents();

@@ -9,6 +9,7 @@
 #include "lang/frameLanguage.h"
 #include "lang/languageselect.h"
 #include "prefs/ProgramSettings.h"
+#include "toolkit/SysUtils.h"
 #include "toolkit/ActionList.h"
 #include "toolkit/Buttons.h"
 #include "toolkit/ComboBox.h"
@@ -101,6 +102,12 @@ void ReplaceFileCopy(const QString& from, const QString& to) {
   if (!QFile::rename(temporary, to)) QFile::remove(temporary);
 }
 
+QString LanguageFolder() { return ProgramFolder() + QStringLiteral("Languages/"); }
+
+bool IsInLanguageFolder(const QString& file) {
+  return QFileInfo(file).absoluteDir().canonicalPath() == QDir(LanguageFolder()).canonicalPath();
+}
+
 struct Bounds {
   int left, top, width, height;
 };
@@ -142,13 +149,16 @@ TMainForm::TMainForm(TComponent* owner) : TForm(owner) {
   SetBorderIcons({TBorderIcon::biSystemMenu, TBorderIcon::biMinimize});
   SetPosition(TPosition::poScreenCenter);
   SetClientSize(787, 637);
-  CreateComponents();
+  CreateActions();
+  CreateLeftColumn();
+  CreateRightColumn();
+  CreateMessages();
   OnCreate = [this](TObject* sender) { FormCreate(sender); };
   OnShow = [this](TObject* sender) { FormShow(sender); };
   FinishCreate();
 }
 
-void TMainForm::CreateComponents() {
+void TMainForm::CreateActions() {
   m_ilNormal = new TImageList(this);
   m_ilNormal->SetName(QStringLiteral("ILNormal"));
   for (ToolbarPicture p : {ToolbarPicture::Open, ToolbarPicture::Save, ToolbarPicture::SaveAs, ToolbarPicture::Reset})
@@ -176,7 +186,11 @@ void TMainForm::CreateComponents() {
                          [this](TObject* sender) { ActionResetExecute(sender); });
   // Only Open is available until a language file has been applied.
   for (TAction* a : {m_actionSave, m_actionSaveAs, m_actionReset}) a->SetEnabled(false);
+}
 
+// The toolbar, "Enable editing", the component list, the inspector and the
+// file-information fields.
+void TMainForm::CreateLeftColumn() {
   m_panelLeft = Make<TPanel>(this, this, "PanelLeft", {0, 0, 233, 637});
   m_panelLeft->SetAlign(TAlign::alLeft);
   auto* dock = Make<TPanel>(this, m_panelLeft, "DockLeft", {1, 1, 231, 26});
@@ -220,7 +234,10 @@ void TMainForm::CreateComponents() {
   m_imageT = Make<TImage>(this, m_panelLeft, "ImageT", {200, 32, 20, 20});
   m_imageT->SetVisible(false);
   m_imageT->Picture().Bitmap().SetImage(StarPicture());
+}
 
+// The design surface with the movie panel and the bar at its design height.
+void TMainForm::CreateRightColumn() {
   m_panelTop = Make<TPanel>(this, this, "PanelTop", {233, 0, 555, 637});
   m_panelTop->SetAlign(TAlign::alClient);
   m_panelTop->Constraints().SetMinWidth(555);
@@ -245,7 +262,9 @@ void TMainForm::CreateComponents() {
 
   m_panelBorder = Make<TPanel>(this, m_panelTop, "PanelBorder", {0, 517, 553, 2});
   m_panelBorder->SetAnchors(IntToAnchors(13));
+}
 
+void TMainForm::CreateMessages() {
   m_messages = new TOrqStringList(this);
   m_messages->SetName(QStringLiteral("Messages"));
   for (const char* text : kMessages) m_messages->Strings().Add(QString::fromLatin1(text));
@@ -298,17 +317,18 @@ void TMainForm::ApplyLanguage() { ApplyLanguageFile(Settings->GetLanguageFile())
 
 void TMainForm::ApplyLanguageFile(const QString& fileName) {
   if (fileName.isEmpty() || !QFileInfo(fileName).isFile()) return;
+  m_currentFile = fileName;
   Translator->LoadLanguageFile(fileName);
-  SetCaption(kCaption + QStringLiteral(" - ") + QFileInfo(fileName).fileName());
+  ShowFileInCaption();
   Font().SetName(QString::fromLatin1(kDefaultFontName));
   Font().SetCharset(DEFAULT_CHARSET);
   m_frmMovie->BeginUpdate();
   Translator->TranslateForm(this);
-  if (m_guiChoice == 2) Translator->SetLoadGUI(false);
-  if (m_guiChoice == 1) Translator->SetLoadGUI(true);
+  if (m_guiChoice == TGUIChoice::KeepGUI) Translator->SetLoadGUI(false);
+  if (m_guiChoice == TGUIChoice::LoadGUI) Translator->SetLoadGUI(true);
   Translator->TranslateFrame(m_frmMovie);
   m_frmMovie->AdjustLayout();
-  if (m_guiChoice == 3) ActionResetExecute(this);
+  if (m_guiChoice == TGUIChoice::ResetGUI) ActionResetExecute(this);
   m_frmMovie->SetCustomLayout(true);
   m_frmMovie->EndUpdate();
   m_frmMovie->SetEnabled(true);
@@ -324,9 +344,9 @@ void TMainForm::ActionOpenExecute(TObject*) {
     dialog = new TLanguageWin(this);
     if (dialog->Execute()) {
       const TLanguageFrame& frame = *dialog->LanguageFrame();
-      if (frame.RbLoadGUI()->Checked()) m_guiChoice = 1;
-      else if (frame.RbKeepGUI()->Checked()) m_guiChoice = 2;
-      else if (frame.RbResetGUI()->Checked()) m_guiChoice = 3;
+      if (frame.RbLoadGUI()->Checked()) m_guiChoice = TGUIChoice::LoadGUI;
+      else if (frame.RbKeepGUI()->Checked()) m_guiChoice = TGUIChoice::KeepGUI;
+      else if (frame.RbResetGUI()->Checked()) m_guiChoice = TGUIChoice::ResetGUI;
       ApplyLanguage();
       // With no row chosen the fields keep what they show.
       if (frame.LstLanguages()->Selected()) {
@@ -336,7 +356,7 @@ void TMainForm::ActionOpenExecute(TObject*) {
         m_mComments->Lines().Clear();
         m_mComments->Lines().Add(dialog->SelectedComments());
       }
-      if (m_guiChoice == 1) m_actionReset->SetEnabled(true);
+      if (m_guiChoice == TGUIChoice::LoadGUI) m_actionReset->SetEnabled(true);
     }
   } catch (...) {
     Screen().SetCursor(crDefault);
@@ -347,15 +367,22 @@ void TMainForm::ActionOpenExecute(TObject*) {
   TComponent::Free(dialog);
 }
 
+void TMainForm::ShowFileInCaption() { SetCaption(kCaption + QStringLiteral(" - ") + QFileInfo(m_currentFile).fileName()); }
+
+void TMainForm::RequireCurrentFile() const {
+  if (m_currentFile.isEmpty()) throw EInvalidOperation(QStringLiteral("No language/GUI file is open. Open one first."));
+}
+
 void TMainForm::ActionSaveExecute(TObject*) {
-  TIniFile ini(Settings->GetLanguageFile());
+  RequireCurrentFile();
+  TIniFile ini(m_currentFile);
   const QString info = QStringLiteral("FileInformation");
   const QString frame = QStringLiteral("TMovieFrame");
   ini.WriteString(info, QStringLiteral("VersionFormat"), QStringLiteral("4.0.6.4"));
   ini.WriteString(info, QStringLiteral("Version"), m_eVersion->GetText());
   ini.WriteString(info, QStringLiteral("Authors"), MemoValue(m_mAuthor->GetText()));
   ini.WriteString(info, QStringLiteral("Comments"), MemoValue(m_mComments->GetText()));
-  if (m_layoutModified || m_guiChoice == 1) {
+  if (m_layoutModified || m_guiChoice == TGUIChoice::LoadGUI) {
     ini.WriteString(info, QStringLiteral("CustomGUI"), QStringLiteral("yes"));
     for (int i = 0; i < m_frmMovie->ControlCount(); ++i) {
       TControl* c = m_frmMovie->Controls(i);
@@ -380,21 +407,26 @@ void TMainForm::ActionSaveExecute(TObject*) {
 }
 
 void TMainForm::ActionSaveAsExecute(TObject* sender) {
-  const QString current = Settings->GetLanguageFile();
+  RequireCurrentFile();
   {
     TSaveDialog dialog(this);
-    dialog.InitialDir = ProgramFolder() + QStringLiteral("Languages/");
+    dialog.InitialDir = LanguageFolder();
     dialog.Filter = QStringLiteral("Language/GUI files (*.lng)|*.lng");
     dialog.Options = {TOpenOption::ofHideReadOnly, TOpenOption::ofPathMustExist, TOpenOption::ofFileMustExist,
                       TOpenOption::ofEnableSizing};
     if (dialog.Execute()) {
       const QString chosen = dialog.FileName;
       const QString target = WithLngExtension(chosen);
-      ReplaceFileCopy(current, target);
+      ReplaceFileCopy(m_currentFile, target);
       TIniFile(target).WriteString(QStringLiteral("FileInformation"), QStringLiteral("Name"),
                                    QFileInfo(chosen).fileName());
-      Settings->Language = QFileInfo(target).completeBaseName();
-      SetCaption(kCaption + QStringLiteral(" - ") + QFileInfo(Settings->GetLanguageFile()).fileName());
+      // From now on the chosen file is the one written. It becomes the
+      // current language only where the language list looks for languages:
+      // a copy elsewhere must not send later saves into the folder's file of
+      // the same name.
+      m_currentFile = target;
+      if (IsInLanguageFolder(target)) Settings->Language = QFileInfo(target).completeBaseName();
+      ShowFileInCaption();
     }
   }
   ActionSaveExecute(sender);

@@ -20,6 +20,14 @@ class TAction;
 class TMovieFrame;
 class TOrqStringList;
 
+// What the language dialog chose last for the panel's layout.
+enum class TGUIChoice {
+  None,      // no choice made yet
+  LoadGUI,   // apply the file's layout
+  KeepGUI,   // keep the current layout, take only the texts
+  ResetGUI,  // put the built-in default layout back
+};
+
 class TMainForm : public TForm {
  public:
   static const TClassInfo& StaticClass();
@@ -32,13 +40,15 @@ class TMainForm : public TForm {
   TAction* ActionSaveAs() const { return m_actionSaveAs; }
   TAction* ActionReset() const { return m_actionReset; }
 
-  // Layout state: what the language dialog chose last (0 none, 1 load the
-  // file's layout, 2 keep the current one, 3 reset to the default) and
-  // whether the layout changed since the last reset.
-  int GUIChoice() const { return m_guiChoice; }
+  // Layout state: what the language dialog chose last and whether the
+  // layout changed since the last reset.
+  TGUIChoice GUIChoice() const { return m_guiChoice; }
   bool LayoutModified() const { return m_layoutModified; }
 
-  void SetGUIChoice(int choice) { m_guiChoice = choice; }
+  void SetGUIChoice(TGUIChoice choice) { m_guiChoice = choice; }
+  // The language/GUI file the window shows and Save writes; empty until a
+  // file has been applied. Save as makes the chosen file current.
+  const QString& CurrentFile() const { return m_currentFile; }
 
   void FormCreate(TObject* sender);
   void FormShow(TObject* sender);
@@ -60,8 +70,14 @@ class TMainForm : public TForm {
   TCheckBox* CBLock() const { return m_cbLock; }
 
  private:
-  void CreateComponents();
+  void CreateActions();
+  void CreateLeftColumn();
+  void CreateRightColumn();
+  void CreateMessages();
   void OverrideFrameDesignValues();
+  void ShowFileInCaption();
+  // Save and Save as need a file; refuses with a clear message without one.
+  void RequireCurrentFile() const;
   void PaintStarRating();
 
   TPanel* m_panelLeft = nullptr;
@@ -84,6 +100,7 @@ class TMainForm : public TForm {
   TAction* m_actionSaveAs = nullptr;
   TAction* m_actionReset = nullptr;
   TOrqStringList* m_messages = nullptr;
-  int m_guiChoice = 0;
+  TGUIChoice m_guiChoice = TGUIChoice::None;
+  QString m_currentFile;
   bool m_layoutModified = false;
 };

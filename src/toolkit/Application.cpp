@@ -51,10 +51,9 @@ TApplication::TApplication() : m_dialogs(std::make_unique<TQtDialogService>()) {
 
 TApplication::~TApplication() = default;
 
-void TApplication::SetTitle(const QString& title) {
-  m_title = title;
-  if (qApp) QApplication::setApplicationDisplayName(title);
-}
+// The title stays the application's own: given to the platform as the
+// display name it would be appended to the title of every window.
+void TApplication::SetTitle(const QString& title) { m_title = title; }
 
 void TApplication::Run() {
   m_terminated = false;
@@ -200,13 +199,27 @@ void TQtDialogService::ShowException(const QString&, const QString& message) {
 
 int TQtDialogService::RunModal(TCustomForm& form) {
   QWidget* w = form.Widget();
-  w->setWindowModality(Qt::ApplicationModal);
+  // A modal window blocks every other window until it is hidden while still
+  // modal: dropping the modality first would leave the platform's list of
+  // modal windows holding it, and the other windows would never take input
+  // again. So the window is hidden before its modality goes, on every way out.
+  struct ModalScope {
+    QWidget* widget;
+    explicit ModalScope(QWidget* w) : widget(w) { widget->setWindowModality(Qt::ApplicationModal); }
+    ~ModalScope() {
+      widget->hide();
+      widget->setWindowModality(Qt::NonModal);
+    }
+    ModalScope(const ModalScope&) = delete;
+    ModalScope& operator=(const ModalScope&) = delete;
+  } modal(w);
   form.ShowForm();
   QEventLoop loop;
   while (form.ModalResult() == mrNone && w->isVisible() && !Application().Terminated())
     loop.processEvents(QEventLoop::WaitForMoreEvents);
-  w->setWindowModality(Qt::NonModal);
-  return form.ModalResult() != mrNone ? form.ModalResult() : mrCancel;
+  const int result = form.ModalResult() != mrNone ? form.ModalResult() : mrCancel;
+  form.SetVisible(false);
+  return result;
 }
 
 bool TQtDialogService::ExecuteDialog(TCommonDialog& dialog) { return dialog.RunNative(); }

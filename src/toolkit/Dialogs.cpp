@@ -35,7 +35,8 @@ QStringList TOpenDialog::NameFilters() const {
 bool TOpenDialog::RunNative() {
   QFileDialog dialog;
   dialog.setOption(QFileDialog::DontUseNativeDialog);
-  dialog.setWindowTitle(Title);
+  // Without a title of its own the dialog keeps its default ("Open", "Save As").
+  if (!Title.isEmpty()) dialog.setWindowTitle(Title);
   dialog.setAcceptMode(IsSaveDialog() ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   // With "file must exist" only an existing file can be chosen, so a save
   // dialog asks no overwrite question.

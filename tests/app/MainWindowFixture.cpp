@@ -51,7 +51,7 @@ QStringList MainWindowTest::SectionLines(const QString& file, const QString& sec
   return result;
 }
 
-void MainWindowTest::Open(const QString& language, int guiChoice) {
+void MainWindowTest::Open(const QString& language, TGUIChoice guiChoice) {
   Settings->Language = language;
   form->SetGUIChoice(guiChoice);
   form->ApplyLanguage();

@@ -18,7 +18,7 @@ class MainWindowTest : public TempDirTest {
   // The key lines of a section of a file, in order.
   QStringList SectionLines(const QString& file, const QString& section) const;
   // Opens a language as the Open command does after the dialog.
-  void Open(const QString& language, int guiChoice);
+  void Open(const QString& language, TGUIChoice guiChoice);
 
   ScopedDialogs dialogs;
   TMainForm* form = nullptr;

@@ -9,8 +9,10 @@
 #include "toolkit/Edit.h"
 #include "toolkit/Image.h"
 #include "toolkit/Label.h"
+#include "toolkit/SysUtils.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStringEncoder>
 
@@ -30,7 +32,7 @@ TEST_F(MainWindowTest, StartsWithOnlyOpenAvailable) {
   EXPECT_FALSE(form->ActionSaveAs()->Enabled());
   EXPECT_FALSE(form->ActionReset()->Enabled());
   EXPECT_FALSE(form->FrmMovie()->CustomLayout());
-  EXPECT_EQ(form->GUIChoice(), 0);
+  EXPECT_EQ(form->GUIChoice(), TGUIChoice::None);
   EXPECT_FALSE(form->LayoutModified());
 }
 
@@ -65,7 +67,7 @@ TEST_F(MainWindowTest, ResetPutsTheDefaultLayoutBackAndDisablesItself) {
 TEST_F(MainWindowTest, ApplyingALanguageNamesTheFileAndEnablesEditing) {
   WriteLanguage("Deutsch.lng", {"[MainForm]", "CBLock.Caption=Bearbeiten", "[TMovieFrame]", "LYear.Caption=Jahr:",
                                 "EMedia.Left=20"});
-  Open("Deutsch", 0);
+  Open("Deutsch", TGUIChoice::None);
   EXPECT_EQ(form->Caption(), "Vornik GUI designer - Deutsch.lng");
   EXPECT_EQ(form->CBLock()->Caption(), "Bearbeiten");
   EXPECT_EQ(form->FrmMovie()->Child("LYear")->Caption(), "Jahr:");
@@ -81,13 +83,13 @@ TEST_F(MainWindowTest, ApplyingALanguageNamesTheFileAndEnablesEditing) {
 
 TEST_F(MainWindowTest, MainFormLinesForCaptionAndFontReplaceTheDefaults) {
   WriteLanguage("Deutsch.lng", {"[MainForm]", "Caption=Eigener Titel", "Font.Name=Courier New", "Font.Charset=238"});
-  Open("Deutsch", 0);
+  Open("Deutsch", TGUIChoice::None);
   EXPECT_EQ(form->Caption(), "Eigener Titel");
   EXPECT_EQ(form->Font().Name(), "Courier New");
   EXPECT_EQ(form->Font().Charset(), 238);
   // Without them the font goes back to the default.
   WriteLanguage("English.lng", {"[MainForm]", "CBLock.Caption=Enable editing"});
-  Open("English", 0);
+  Open("English", TGUIChoice::None);
   EXPECT_EQ(form->Font().Name(), "MS Sans Serif");
   EXPECT_EQ(form->Font().Charset(), 1);
   EXPECT_EQ(form->Caption(), "Vornik GUI designer - English.lng");
@@ -95,7 +97,7 @@ TEST_F(MainWindowTest, MainFormLinesForCaptionAndFontReplaceTheDefaults) {
 
 TEST_F(MainWindowTest, NoLanguageOrAMissingFileAppliesNothing) {
   for (const char* language : {"", "?", "Missing"}) {
-    Open(language, 1);
+    Open(language, TGUIChoice::LoadGUI);
     EXPECT_EQ(form->Caption(), "Vornik GUI designer") << language;
     EXPECT_FALSE(form->ActionSave()->Enabled()) << language;
   }
@@ -103,16 +105,16 @@ TEST_F(MainWindowTest, NoLanguageOrAMissingFileAppliesNothing) {
 
 TEST_F(MainWindowTest, KeepCurrentGUISkipsLayoutAndResetGUIAppliesTheDefault) {
   WriteLanguage("Deutsch.lng", {"[TMovieFrame]", "EMedia.Left=20", "EMedia.Visible=0", "LYear.Caption=Jahr:"});
-  Open("Deutsch", 2);
+  Open("Deutsch", TGUIChoice::KeepGUI);
   EXPECT_EQ(form->FrmMovie()->Child("EMedia")->Left(), 104);
   EXPECT_EQ(form->FrmMovie()->Child("LYear")->Caption(), "Jahr:");
   EXPECT_FALSE(Translator->LoadGUI());
-  Open("Deutsch", 3);  // keeps the layout switch as choice 2 left it
+  Open("Deutsch", TGUIChoice::ResetGUI);  // keeps the layout switch as choice 2 left it
   EXPECT_EQ(form->FrmMovie()->Child("EMedia")->Left(), 104);
-  Open("Deutsch", 1);
+  Open("Deutsch", TGUIChoice::LoadGUI);
   EXPECT_EQ(form->FrmMovie()->Child("EMedia")->Left(), 20);
   EXPECT_FALSE(form->FrmMovie()->Child("EMedia")->Visible());
-  Open("Deutsch", 3);  // layout lines applied, then the default laid over them
+  Open("Deutsch", TGUIChoice::ResetGUI);  // layout lines applied, then the default laid over them
   EXPECT_EQ(form->FrmMovie()->Child("EMedia")->Left(), 104);
   EXPECT_TRUE(form->FrmMovie()->Child("EMedia")->Visible());
   EXPECT_FALSE(form->ActionReset()->Enabled());
@@ -126,7 +128,7 @@ int CountKeys(const QStringList& lines, const QString& suffix) {
 
 TEST_F(MainWindowTest, SaveAfterLoadGUIWritesTheWholeLayout) {
   const QString file = WriteLanguage("Deutsch.lng", {"[FileInformation]", "Name=Deutsch", "", "[TMovieFrame]"});
-  Open("Deutsch", 1);
+  Open("Deutsch", TGUIChoice::LoadGUI);
   form->EVersion()->SetText("2.0");
   form->MAuthor()->Lines().Add("A|a-address");
   form->ActionSave()->Execute();
@@ -146,7 +148,7 @@ TEST_F(MainWindowTest, SaveAfterLoadGUIWritesTheWholeLayout) {
 TEST_F(MainWindowTest, SaveAfterKeepCurrentGUIWritesOnlyCaptions) {
   const QString file = WriteLanguage("Deutsch.lng", {"[FileInformation]", "Name=Deutsch", "", "[TMovieFrame]",
                                                      "EMedia.Left=20", "LYear.Caption=Jahr:"});
-  Open("Deutsch", 2);
+  Open("Deutsch", TGUIChoice::KeepGUI);
   form->ActionSave()->Execute();
   EXPECT_TRUE(SectionLines(file, "FileInformation").contains("CustomGUI=no"));
   const QStringList frame = SectionLines(file, "TMovieFrame");
@@ -158,7 +160,7 @@ TEST_F(MainWindowTest, SaveAfterKeepCurrentGUIWritesOnlyCaptions) {
 
 TEST_F(MainWindowTest, SaveWritesMemosWithoutTheirTrailingLineBreak) {
   const QString file = WriteLanguage("Deutsch.lng", {"[FileInformation]", "Name=Deutsch"});
-  Open("Deutsch", 2);
+  Open("Deutsch", TGUIChoice::KeepGUI);
   form->MAuthor()->Lines().Add("A|a");
   form->MComments()->SetText("typed whole");
   form->ActionSave()->Execute();
@@ -176,7 +178,7 @@ TEST_F(MainWindowTest, SaveWritesMemosWithoutTheirTrailingLineBreak) {
 
 TEST_F(MainWindowTest, SaveAsCancelledSavesTheCurrentFile) {
   const QString file = WriteLanguage("Deutsch.lng", {"[FileInformation]", "Name=Deutsch"});
-  Open("Deutsch", 2);
+  Open("Deutsch", TGUIChoice::KeepGUI);
   TSaveDialog* seen = nullptr;
   dialogs->answerDialog = [&](TCommonDialog& d) {
     seen = dynamic_cast<TSaveDialog*>(&d);
@@ -192,7 +194,7 @@ TEST_F(MainWindowTest, SaveAsCancelledSavesTheCurrentFile) {
 TEST_F(MainWindowTest, SaveAsCopiesToTheChosenNameWithTheLanguageExtension) {
   WriteLanguage("English.lng", {"[FileInformation]", "Name=English", "", "[Other]", "Kept=1"});
   const QString chosen = WriteLanguage("Deutsch.txt", {"junk"});
-  Open("English", 2);
+  Open("English", TGUIChoice::KeepGUI);
   QString initialDir;
   QString filter;
   TOpenOptions options;
@@ -220,9 +222,60 @@ TEST_F(MainWindowTest, SaveAsCopiesToTheChosenNameWithTheLanguageExtension) {
   EXPECT_EQ(ReadFileBytes(chosen), QByteArray("junk\r\n"));
 }
 
+TEST_F(MainWindowTest, SaveAsIntoAnotherFolderWritesOnlyTheChosenFile) {
+  WriteLanguage("English.lng", {"[FileInformation]", "Name=English", "", "[TMovieFrame]", "LYear.Caption=Year:"});
+  WriteLanguage("Deutsch.lng", {"[FileInformation]", "Name=Deutsch", "", "[TMovieFrame]", "LYear.Caption=Jahr:"});
+  const QString elsewhere = Path("elsewhere/Deutsch.lng");
+  WriteFileBytes(elsewhere, "[FileInformation]\r\nName=Other\r\n");
+  const QByteArray englishBefore = ReadFileBytes(LanguagePath("English.lng"));
+  const QByteArray deutschBefore = ReadFileBytes(LanguagePath("Deutsch.lng"));
+  Open("English", TGUIChoice::KeepGUI);
+  dialogs->answerDialog = [&](TCommonDialog& d) {
+    dynamic_cast<TSaveDialog&>(d).FileName = elsewhere;
+    return true;
+  };
+  form->EVersion()->SetText("7");
+  form->ActionSaveAs()->Execute();
+  EXPECT_EQ(form->CurrentFile(), elsewhere);
+  EXPECT_EQ(form->Caption(), "Vornik GUI designer - Deutsch.lng");
+  EXPECT_EQ(Settings->Language, "English");  // the language folder has no such copy
+  const QStringList info = SectionLines(elsewhere, "FileInformation");
+  EXPECT_TRUE(info.contains("Name=Deutsch.lng"));
+  EXPECT_TRUE(info.contains("Version=7"));
+  EXPECT_TRUE(SectionLines(elsewhere, "TMovieFrame").contains("LYear.Caption=Year:"));
+
+  // A later Save goes to the chosen file too.
+  form->EVersion()->SetText("8");
+  form->ActionSave()->Execute();
+  EXPECT_TRUE(SectionLines(elsewhere, "FileInformation").contains("Version=8"));
+  EXPECT_EQ(ReadFileBytes(LanguagePath("English.lng")), englishBefore);
+  EXPECT_EQ(ReadFileBytes(LanguagePath("Deutsch.lng")), deutschBefore);
+}
+
+TEST_F(MainWindowTest, SaveAndSaveAsWithoutAFileSaySoAndWriteNothing) {
+  const std::vector<std::pair<const char*, std::function<void()>>> commands = {
+      {"Save", [this] { form->ActionSaveExecute(form); }},
+      {"Save as", [this] { form->ActionSaveAsExecute(form); }},
+  };
+  bool asked = false;
+  dialogs->answerDialog = [&](TCommonDialog&) { return asked = true; };
+  for (const auto& [name, run] : commands) {
+    SCOPED_TRACE(name);
+    try {
+      run();
+      ADD_FAILURE() << "no error";
+    } catch (const EInvalidOperation& e) {
+      EXPECT_EQ(e.Message(), "No language/GUI file is open. Open one first.");
+    }
+  }
+  EXPECT_FALSE(asked);
+  EXPECT_TRUE(QDir(Path("Languages")).entryList(QDir::Files).isEmpty());
+  EXPECT_FALSE(QFile::exists(Path(".lng")));
+}
+
 TEST_F(MainWindowTest, SaveAsOntoTheCurrentFileKeepsIt) {
   const QString file = WriteLanguage("Deutsch.lng", {"[FileInformation]", "Name=Deutsch", "", "[Other]", "Kept=1"});
-  Open("Deutsch", 2);
+  Open("Deutsch", TGUIChoice::KeepGUI);
   dialogs->answerDialog = [&](TCommonDialog& d) {
     dynamic_cast<TSaveDialog&>(d).FileName = file;
     return true;
@@ -239,7 +292,7 @@ TEST_P(SaveEncoding, UmlautCaptionRoundTrips) {
                                                      QString::fromUtf8("LYear.Caption=J\xc3\xa4hr:")},
                                      GetParam());
   const QByteArray before = ReadFileBytes(file);
-  Open("Deutsch", 2);
+  Open("Deutsch", TGUIChoice::KeepGUI);
   EXPECT_EQ(form->FrmMovie()->Child("LYear")->Caption(), QString::fromUtf8("J\xc3\xa4hr:"));
   form->FrmMovie()->Child("LSource")->SetCaption(QString::fromUtf8("Qu\xc3\xb6lle:"));
   form->ActionSave()->Execute();
@@ -249,7 +302,7 @@ TEST_P(SaveEncoding, UmlautCaptionRoundTrips) {
   EXPECT_TRUE(after.contains(QByteArray(encoder.encode(QString::fromUtf8("LYear.Caption=J\xc3\xa4hr:")))));
   // Read back by a new opening, the captions are as saved.
   form->FrmMovie()->Child("LSource")->SetCaption("x");
-  Open("Deutsch", 2);
+  Open("Deutsch", TGUIChoice::KeepGUI);
   EXPECT_EQ(form->FrmMovie()->Child("LSource")->Caption(), QString::fromUtf8("Qu\xc3\xb6lle:"));
   EXPECT_NE(before, after);
 }
@@ -258,7 +311,7 @@ INSTANTIATE_TEST_SUITE_P(Files, SaveEncoding, ::testing::Values("Windows-1252", 
 
 TEST_F(MainWindowTest, ResetGUIAfterApplyingAFileWithACustomLayout) {
   WriteLanguage("Deutsch.lng", {"[TMovieFrame]", "ERating.Visible=1", "EMedia.Left=10", "EMedia.Top=10"});
-  Open("Deutsch", 1);
+  Open("Deutsch", TGUIChoice::LoadGUI);
   EXPECT_TRUE(form->FrmMovie()->Child("ERating")->Visible());
   form->ActionReset()->SetEnabled(true);
   form->ActionReset()->Execute();

@@ -8,7 +8,12 @@
 #include "support/TestSupport.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QTest>
+#include <QTimer>
+
+#include <functional>
+#include <tuple>
 
 namespace {
 
@@ -108,6 +113,29 @@ TEST_F(DialogForm, EnterAndEscapeReachTheDefaultAndCancelButtons) {
   // Closing the window counts as cancel.
   dialogs->answerModal = [&](TCustomForm& shown) { shown.Close(); };
   EXPECT_EQ(form->ShowModal(), mrCancel);
+}
+
+// The real dialog service runs its own loop: however the modal window is
+// closed, afterwards no window is blocked and it takes input again.
+TEST_F(DialogForm, RealModalLoopLeavesNoWindowBlocked) {
+  std::unique_ptr<TDialogService> recording = Application().SetDialogs(std::make_unique<TQtDialogService>());
+  const struct Restore {
+    std::unique_ptr<TDialogService>& service;
+    ~Restore() { Application().SetDialogs(std::move(service)); }
+  } restore{recording};
+  const std::vector<std::tuple<const char*, std::function<void()>, TModalResult>> closings = {
+      {"OK button", [this] { QTest::mouseClick(ok->Widget(), Qt::LeftButton); }, mrOk},
+      {"Escape", [this] { QTest::keyClick(edit->Widget(), Qt::Key_Escape); }, mrCancel},
+      {"window's close button", [this] { form->Widget()->close(); }, mrCancel},
+  };
+  for (const auto& [name, close, expected] : closings) {
+    SCOPED_TRACE(name);
+    QTimer::singleShot(0, close);
+    EXPECT_EQ(form->ShowModal(), expected);
+    EXPECT_EQ(QGuiApplication::modalWindow(), nullptr);
+    EXPECT_FALSE(form->Widget()->isVisible());
+    EXPECT_FALSE(form->Visible());
+  }
 }
 
 TEST_F(DialogForm, UncaughtErrorReachesTheMessageService) {
