@@ -1,0 +1,73 @@
+#include "realinput/RealInputFixture.h"
+
+#include "app/mainunit.h"
+#include "lang/languageselect.h"
+#include "toolkit/Control.h"
+#include "toolkit/Screen.h"
+
+namespace {
+
+// A component by name among those the root owns, and those they own.
+TComponent* FindOwned(const TComponent& root, const QString& name) {
+  if (TComponent* found = root.FindComponent(name)) return found;
+  for (int i = 0; i < root.ComponentCount(); ++i)
+    if (TComponent* found = FindOwned(*root.Components(i), name)) return found;
+  return nullptr;
+}
+
+// The centre of a named control relative to its form's client area.
+QPoint CentreInForm(const TCustomForm& form, const char* name) {
+  auto* control = dynamic_cast<TControl*>(FindOwned(form, QString::fromLatin1(name)));
+  if (!control) {
+    ADD_FAILURE() << "no control " << name << " on " << form.Name().toStdString();
+    return {};
+  }
+  return control->ClientOrigin() - form.ClientOrigin() + QPoint(control->Width() / 2, control->Height() / 2);
+}
+
+}  // namespace
+
+RealInputTest::RealInputTest() {
+  // The same windows built offscreen: their controls' bounds are the tables'.
+  Screen().SetPixelsPerInch(96);
+  m_mainLayout = new TMainForm(nullptr);
+  m_languageLayout = new TLanguageWin(m_mainLayout);
+}
+
+RealInputTest::~RealInputTest() {
+  TComponent::Free(m_mainLayout);
+  Screen().SetPixelsPerInch(0);
+}
+
+void RealInputTest::SetUp() {
+  ASSERT_TRUE(session.Failure().isEmpty()) << session.Failure().toStdString();
+  const QString failure = program.Start();
+  ASSERT_TRUE(failure.isEmpty()) << failure.toStdString();
+  mainWindow = ExpectWindow(QString::fromLatin1(kMainTitle));
+  ASSERT_FALSE(mainWindow.isEmpty());
+}
+
+QString RealInputTest::ExpectWindow(const QString& title) const {
+  const std::optional<QString> window = session.WaitForWindow(title);
+  if (!window) {
+    ADD_FAILURE() << "no window \"" << title.toStdString() << "\"; there are: "
+                  << session.VisibleTitles().join(QStringLiteral(" | ")).toStdString();
+    return QString();
+  }
+  return *window;
+}
+
+QPoint RealInputTest::MainWindowPoint(const char* name) const {
+  return session.Geometry(mainWindow).topLeft() + CentreInForm(*m_mainLayout, name);
+}
+
+QPoint RealInputTest::LanguageDialogPoint(const QString& window, const char* name) const {
+  return session.Geometry(window).topLeft() + CentreInForm(*m_languageLayout, name);
+}
+
+void RealInputTest::ClickToolButton(const char* name) const { session.Click(MainWindowPoint(name)); }
+
+QString RealInputTest::OpenLanguageDialog() const {
+  ClickToolButton("TBOpen");
+  return ExpectWindow(QString::fromLatin1(kLanguageTitle));
+}
