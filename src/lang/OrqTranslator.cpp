@@ -6,6 +6,7 @@
 #include "toolkit/Forms.h"
 #include "toolkit/ListView.h"
 #include "toolkit/PropAccess.h"
+#include "toolkit/PropText.h"
 #include "toolkit/SysUtils.h"
 #include "toolkit/TreeView.h"
 
@@ -192,26 +193,7 @@ int TOrqTranslator::ExtractIndex(const QString& text) {
 void TOrqTranslator::AssignValue(TObject* instance, const TPropInfo* prop, const QString& value) {
   if (!instance || !prop) return;
   if (!m_loadGUI && IsLayoutProperty(prop->Name)) return;
-  switch (prop->Kind()) {
-    case TTypeKind::tkInteger:
-    case TTypeKind::tkSet:
-      SetOrdProp(*instance, *prop, StrToInt(value));
-      break;
-    case TTypeKind::tkEnumeration: {
-      // An ordinal outside the enumeration would leave the object in a
-      // state its own code never expects; it is refused like a bad number.
-      const int32_t ordinal = StrToInt(value);
-      const TTypeInfo& type = *prop->PropType;
-      if (ordinal < type.MinValue || ordinal > type.MaxValue)
-        throw EConvertError(Format("%d is out of the range of %s", {ordinal, type.Name}));
-      SetOrdProp(*instance, *prop, ordinal);
-      break;
-    }
-    case TTypeKind::tkString:
-    case TTypeKind::tkLString:
-      SetStrProp(*instance, *prop, value);
-      break;
-    default:
-      break;
-  }
+  // Objects are reached through paths, never stored from a file.
+  if (IsTranslatable(prop->Kind()) && prop->Kind() != TTypeKind::tkClass)
+    SetPropText(*instance, *prop, value, TOrdinalText::Numbers);
 }

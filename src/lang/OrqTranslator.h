@@ -90,8 +90,9 @@ class TOrqTranslator : public TComponent {
   // The integer between the first "[" and the first "]", or -1 when either
   // bracket is missing; EConvertError when the text there is not a number.
   static int ExtractIndex(const QString& text);
-  // Stores the value by the property's kind: integers, enumerations and sets
-  // as numbers, short and long strings as text, anything else not at all.
+  // Stores the value by the property's kind (PropText's Numbers form):
+  // integers, enumerations and sets as numbers, short and long strings as
+  // text, anything else not at all.
   void AssignValue(TObject* instance, const TPropInfo* prop, const QString& value);
 
  private:
