@@ -11,6 +11,7 @@
 #include "toolkit/Component.h"
 #include "toolkit/Strings.h"
 
+class IIndexedList;
 class TCustomForm;
 class TFrame;
 
@@ -97,6 +98,9 @@ class TOrqTranslator : public TComponent {
 
  private:
   void TranslateSection(const QString& sectionName, TComponent* root);
+  // Continues a path into a list: collections, string lists, list-view rows
+  // and tree nodes.
+  TPropertyTarget EnterList(IIndexedList& list, const QString& path, const QString& value);
   // Applies a key line and tells what became of it.
   TLineOutcome ApplyLine(const QString& path, const QString& value, TComponent* root);
 
