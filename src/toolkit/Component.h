@@ -94,7 +94,10 @@ class TComponent : public TPersistent {
   intptr_t Tag() const { return m_tag; }
   void SetTag(intptr_t value) { m_tag = value; }
 
-  // Installs the check that renames of this component's owned components pass.
+  // Installs the check that renames of this component's owned components
+  // pass; a designer installs its rename rules on the component it designs.
+  // While a component is designed, the renames of its owned components are
+  // checked by its owner too.
   void SetRenameCheck(TRenameCheck check) { m_renameCheck = std::move(check); }
   const TRenameCheck& RenameCheck() const { return m_renameCheck; }
 
