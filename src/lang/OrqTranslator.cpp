@@ -2,12 +2,11 @@
 
 #include "lang/TextEncoding.h"
 #include "toolkit/Application.h"
-#include "toolkit/Collection.h"
 #include "toolkit/Forms.h"
-#include "toolkit/ListView.h"
+#include "toolkit/IndexedList.h"
 #include "toolkit/PropAccess.h"
+#include "toolkit/PropText.h"
 #include "toolkit/SysUtils.h"
-#include "toolkit/TreeView.h"
 
 #include <QFile>
 
@@ -136,40 +135,26 @@ TPropertyTarget TOrqTranslator::FindComponentProperty(TComponent* component, con
 
   TObject* object = GetObjectProp(*component, PropByName(*component, head));
   if (!object) return {};
-
-  if (auto* collection = dynamic_cast<TCollection*>(object)) {
-    const int index = LeadingIndex(tail);
-    if (index == -1) return {};
-    const qsizetype itemDot = tail.indexOf(QLatin1Char('.'));
-    return FindObjectProperty(collection->Items(index), itemDot < 0 ? QString() : tail.mid(itemDot + 1), value);
-  }
-  // A tree node or a list-view row takes the value as its text whatever the
-  // rest of the path says.
-  if (auto* nodes = dynamic_cast<TTreeNodes*>(object)) {
-    TPropertyTarget result;
-    if (const int index = LeadingIndex(tail); index != -1) {
-      nodes->Item(index)->SetText(value);
-      result.Stored = true;
-    }
-    return result;
-  }
-  if (auto* items = dynamic_cast<TListItems*>(object)) {
-    TPropertyTarget result;
-    if (const int index = LeadingIndex(tail); index != -1) {
-      items->Item(index)->SetCaption(value);
-      result.Stored = true;
-    }
-    return result;
-  }
-  if (auto* strings = dynamic_cast<TStrings*>(object)) {
-    TPropertyTarget result;
-    if (const int index = ExtractIndex(tail); index != -1) {
-      strings->Put(index, value);
-      result.Stored = true;
-    }
-    return result;
-  }
+  if (auto* list = dynamic_cast<IIndexedList*>(object)) return EnterList(*list, tail, value);
   return FindObjectProperty(object, tail, value);
+}
+
+TPropertyTarget TOrqTranslator::EnterList(IIndexedList& list, const QString& path, const QString& value) {
+  const TIndexedKind kind = list.ItemKind();
+  // A line is named by the whole rest ("Strings[2]"); an item by the first
+  // segment, after which the path names one of the item's properties.
+  const int index = kind == TIndexedKind::Lines ? ExtractIndex(path) : LeadingIndex(path);
+  if (index == -1) return {};
+  if (kind == TIndexedKind::Objects) {
+    const qsizetype itemDot = path.indexOf(QLatin1Char('.'));
+    return FindObjectProperty(list.ItemObject(index), itemDot < 0 ? QString() : path.mid(itemDot + 1), value);
+  }
+  // A line, a tree node or a list-view row takes the value as its text
+  // whatever the rest of the path says.
+  list.SetItemText(index, value);
+  TPropertyTarget result;
+  result.Stored = true;
+  return result;
 }
 
 TPropertyTarget TOrqTranslator::FindObjectProperty(TObject* object, const QString& path, const QString& value) {
@@ -192,26 +177,7 @@ int TOrqTranslator::ExtractIndex(const QString& text) {
 void TOrqTranslator::AssignValue(TObject* instance, const TPropInfo* prop, const QString& value) {
   if (!instance || !prop) return;
   if (!m_loadGUI && IsLayoutProperty(prop->Name)) return;
-  switch (prop->Kind()) {
-    case TTypeKind::tkInteger:
-    case TTypeKind::tkSet:
-      SetOrdProp(*instance, *prop, StrToInt(value));
-      break;
-    case TTypeKind::tkEnumeration: {
-      // An ordinal outside the enumeration would leave the object in a
-      // state its own code never expects; it is refused like a bad number.
-      const int32_t ordinal = StrToInt(value);
-      const TTypeInfo& type = *prop->PropType;
-      if (ordinal < type.MinValue || ordinal > type.MaxValue)
-        throw EConvertError(Format("%d is out of the range of %s", {ordinal, type.Name}));
-      SetOrdProp(*instance, *prop, ordinal);
-      break;
-    }
-    case TTypeKind::tkString:
-    case TTypeKind::tkLString:
-      SetStrProp(*instance, *prop, value);
-      break;
-    default:
-      break;
-  }
+  // Objects are reached through paths, never stored from a file.
+  if (IsTranslatable(prop->Kind()) && prop->Kind() != TTypeKind::tkClass)
+    SetPropText(*instance, *prop, value, TOrdinalText::Numbers);
 }

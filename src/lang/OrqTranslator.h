@@ -11,6 +11,7 @@
 #include "toolkit/Component.h"
 #include "toolkit/Strings.h"
 
+class IIndexedList;
 class TCustomForm;
 class TFrame;
 
@@ -90,12 +91,16 @@ class TOrqTranslator : public TComponent {
   // The integer between the first "[" and the first "]", or -1 when either
   // bracket is missing; EConvertError when the text there is not a number.
   static int ExtractIndex(const QString& text);
-  // Stores the value by the property's kind: integers, enumerations and sets
-  // as numbers, short and long strings as text, anything else not at all.
+  // Stores the value by the property's kind (PropText's Numbers form):
+  // integers, enumerations and sets as numbers, short and long strings as
+  // text, anything else not at all.
   void AssignValue(TObject* instance, const TPropInfo* prop, const QString& value);
 
  private:
   void TranslateSection(const QString& sectionName, TComponent* root);
+  // Continues a path into a list: collections, string lists, list-view rows
+  // and tree nodes.
+  TPropertyTarget EnterList(IIndexedList& list, const QString& path, const QString& value);
   // Applies a key line and tells what became of it.
   TLineOutcome ApplyLine(const QString& path, const QString& value, TComponent* root);
 

@@ -62,6 +62,11 @@ TCollectionItem* TCollection::Items(int index) const {
   return m_items[static_cast<size_t>(index)];
 }
 
+void TCollection::SetItemText(int index, const QString&) {
+  Items(index);  // an index outside the list is refused as such
+  throw EInvalidOperation(Format("The items of %s have no text of their own", {ClassName()}));
+}
+
 TCollectionItem* TCollection::Add() {
   TCollectionItem* item = m_factory(this);
   Changed();

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "toolkit/Component.h"
+#include "toolkit/IndexedList.h"
 
 #include <functional>
 #include <vector>
@@ -35,10 +36,17 @@ class TCollectionItem : public TPersistent {
   int m_id = 0;
 };
 
-class TCollection : public TPersistent {
+class TCollection : public TPersistent, public IIndexedList {
  public:
   static const TClassInfo& StaticClass();
   const TClassInfo& ClassType() const override { return StaticClass(); }
+
+  // The items as an indexed list: objects known by their properties.
+  TIndexedKind ItemKind() const override { return TIndexedKind::Objects; }
+  int ItemCount() const override { return Count(); }
+  TPersistent* ItemObject(int index) const override { return Items(index); }
+  QString ItemText(int index) const override { return Items(index)->DisplayName(); }
+  void SetItemText(int index, const QString& text) override;
 
   using ItemFactory = std::function<TCollectionItem*(TCollection*)>;
   // `factory` creates one item of the collection's item class.

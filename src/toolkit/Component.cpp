@@ -38,14 +38,9 @@ TComponent::TComponent(TComponent* owner) {
 
 TComponent::~TComponent() {
   Destroying();
-  // Watchers first, while the owner relation still stands.
-  while (!m_freeNotifies.empty()) {
-    TComponent* watcher = m_freeNotifies.back();
-    m_freeNotifies.pop_back();
-    auto& back = watcher->m_freeNotifies;
-    back.erase(std::remove(back.begin(), back.end(), this), back.end());
-    watcher->Notification(this, TOperation::opRemove);
-  }
+  // Watchers not yet told (a component destroyed directly, or a watcher that
+  // came after RunBeforeDestruction), while the owner relation still stands.
+  NotifyFreeLinks();
   while (!m_components.empty()) {
     TComponent* child = m_components.back();
     child->RunBeforeDestruction();
@@ -85,13 +80,14 @@ void TComponent::InsertComponent(TComponent* component) {
   if (component->m_owner) component->m_owner->RemoveComponent(component);
   m_components.push_back(component);
   component->m_owner = this;
+  component->m_leavingAnnounced = false;
   Notification(component, TOperation::opInsert);
 }
 
 void TComponent::RemoveComponent(TComponent* component) {
   auto it = std::find(m_components.begin(), m_components.end(), component);
   if (it == m_components.end()) return;
-  Notification(component, TOperation::opRemove);
+  if (!component->m_leavingAnnounced) Notification(component, TOperation::opRemove);
   it = std::find(m_components.begin(), m_components.end(), component);
   if (it != m_components.end()) m_components.erase(it);
   component->m_owner = nullptr;
@@ -163,6 +159,23 @@ void TComponent::RunBeforeDestruction() {
   if (m_beforeDestructionDone) return;
   m_beforeDestructionDone = true;
   BeforeDestruction();
+  // Watchers, the owner and its components hear of the going while the whole
+  // object still stands.
+  NotifyFreeLinks();
+  if (m_owner) {
+    m_leavingAnnounced = true;
+    m_owner->Notification(this, TOperation::opRemove);
+  }
+}
+
+void TComponent::NotifyFreeLinks() {
+  while (!m_freeNotifies.empty()) {
+    TComponent* watcher = m_freeNotifies.back();
+    m_freeNotifies.pop_back();
+    auto& back = watcher->m_freeNotifies;
+    back.erase(std::remove(back.begin(), back.end(), this), back.end());
+    watcher->Notification(this, TOperation::opRemove);
+  }
 }
 
 void TComponent::Destroying() {

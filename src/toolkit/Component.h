@@ -38,11 +38,12 @@ class TComponent : public TPersistent {
   const TClassInfo& ClassType() const override { return StaticClass(); }
 
   explicit TComponent(TComponent* owner);
-  // Tells every watcher, frees every owned component (the last first), then
-  // leaves the owner.
+  // Tells the watchers not told yet, frees every owned component (the last
+  // first), then leaves the owner.
   ~TComponent() override;
-  // Frees a component the way owners free theirs: BeforeDestruction runs
-  // while the object is still whole, then it is deleted.
+  // Frees a component the way owners and parent controls free theirs:
+  // BeforeDestruction runs and the watchers are told while the object is
+  // still whole, then it is deleted.
   static void Free(TComponent* component);
 
   TComponent* Owner() const { return m_owner; }
@@ -62,6 +63,15 @@ class TComponent : public TPersistent {
 
   // `watcher` is told through Notification(this, opRemove) before this
   // component goes away; the link is removed when either side goes.
+  //
+  // A component freed through Free, by its owner or by its parent control
+  // tells its watchers, and then its owner with the owner's components,
+  // while the whole object still stands (after BeforeDestruction): a
+  // watcher may compare its address, read its class and its state
+  // (IsDestroying is true), but must not keep it. A component destroyed
+  // directly (delete, a variable going out of scope) can only tell them from
+  // ~TComponent, when everything above TComponent is gone: such a
+  // notification may only be compared by address.
   void FreeNotification(TComponent* watcher);
   void RemoveFreeNotification(TComponent* watcher);
   // Insertions into and removals from the owner, and the going of a watched
@@ -84,7 +94,10 @@ class TComponent : public TPersistent {
   intptr_t Tag() const { return m_tag; }
   void SetTag(intptr_t value) { m_tag = value; }
 
-  // Installs the check that renames of this component's owned components pass.
+  // Installs the check that renames of this component's owned components
+  // pass; a designer installs its rename rules on the component it designs.
+  // While a component is designed, the renames of its owned components are
+  // checked by its owner too.
   void SetRenameCheck(TRenameCheck check) { m_renameCheck = std::move(check); }
   const TRenameCheck& RenameCheck() const { return m_renameCheck; }
 
@@ -100,6 +113,8 @@ class TComponent : public TPersistent {
   void Destroying();
 
  private:
+  // Tells every linked component (watchers and watched) that this one goes.
+  void NotifyFreeLinks();
   TComponent* m_owner = nullptr;
   QString m_name;
   std::vector<TComponent*> m_components;
@@ -109,4 +124,6 @@ class TComponent : public TPersistent {
   intptr_t m_tag = 0;
   TRenameCheck m_renameCheck;
   bool m_beforeDestructionDone = false;
+  // The owner heard of this component's going from RunBeforeDestruction.
+  bool m_leavingAnnounced = false;
 };

@@ -304,6 +304,11 @@ void TCustomForm::BeforeDestruction() {
   if (OnDestroy) OnDestroy(this);
 }
 
+void TCustomForm::Notification(TComponent* component, TOperation operation) {
+  TScrollingWinControl::Notification(component, operation);
+  if (m_designer) m_designer->HookNotification(component, operation);
+}
+
 void TCustomForm::SetParent(TWinControl* parent) {
   if (Widget()) {
     const bool window = parent == nullptr;

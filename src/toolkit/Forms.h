@@ -170,6 +170,8 @@ class TCustomForm : public TScrollingWinControl {
   virtual void Activate();
   virtual void Deactivate();
   void BeforeDestruction() override;
+  // Passes every notification on to the designer hook as well.
+  void Notification(TComponent* component, TOperation operation) override;
   bool WndProc(TMessage& message) override;
   void SyncGeometry() override;
   void SyncVisibility() override;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "toolkit/Component.h"
+#include "toolkit/IndexedList.h"
 
 #include <QString>
 #include <QStringList>
@@ -11,10 +12,17 @@
 
 // The abstract list: concrete lists store the lines, everything else is
 // built on Get/Put/Insert/Delete. Lookup ignores letter case.
-class TStrings : public TPersistent {
+class TStrings : public TPersistent, public IIndexedList {
  public:
   static const TClassInfo& StaticClass();
   const TClassInfo& ClassType() const override { return StaticClass(); }
+
+  // The lines as an indexed list.
+  TIndexedKind ItemKind() const override { return TIndexedKind::Lines; }
+  int ItemCount() const override { return Count(); }
+  TPersistent* ItemObject(int) const override { return nullptr; }
+  QString ItemText(int index) const override { return Get(index); }
+  void SetItemText(int index, const QString& text) override { Put(index, text); }
 
   virtual int Count() const = 0;
   virtual QString Get(int index) const = 0;

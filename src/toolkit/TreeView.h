@@ -2,6 +2,7 @@
 // list holds the truth; each node has one row of the Qt tree widget.
 #pragma once
 
+#include "toolkit/IndexedList.h"
 #include "toolkit/WinControl.h"
 
 #include <memory>
@@ -56,10 +57,17 @@ class TTreeNode : public TPersistent {
   QTreeWidgetItem* m_row = nullptr;
 };
 
-class TTreeNodes : public TPersistent {
+class TTreeNodes : public TPersistent, public IIndexedList {
  public:
   static const TClassInfo& StaticClass();
   const TClassInfo& ClassType() const override { return StaticClass(); }
+
+  // Every node in tree order as an indexed list; a node's text stands for it.
+  TIndexedKind ItemKind() const override { return TIndexedKind::Texts; }
+  int ItemCount() const override { return Count(); }
+  TPersistent* ItemObject(int index) const override { return Item(index); }
+  QString ItemText(int index) const override { return Item(index)->Text(); }
+  void SetItemText(int index, const QString& text) override { Item(index)->SetText(text); }
 
   explicit TTreeNodes(TTreeView* owner);
   ~TTreeNodes() override;

@@ -27,10 +27,10 @@ QString TTypeInfo::EnumName(int64_t ordinal) const {
   return index >= 0 && index < EnumNames.size() ? EnumNames[static_cast<int>(index)] : QString();
 }
 
-int64_t TTypeInfo::EnumValue(const QString& name) const {
+std::optional<int64_t> TTypeInfo::EnumValue(const QString& name) const {
   for (int i = 0; i < EnumNames.size(); ++i)
     if (SameText(EnumNames[i], name)) return MinValue + i;
-  return -1;
+  return std::nullopt;
 }
 
 uint32_t TTypeInfo::SetMask() const {

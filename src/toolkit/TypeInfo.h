@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <initializer_list>
+#include <optional>
 
 class TClassInfo;
 
@@ -41,8 +42,9 @@ class TTypeInfo {
   bool IsOrdinal() const;
   // The name of an enumeration value; empty outside the names.
   QString EnumName(int64_t ordinal) const;
-  // The ordinal of an enumeration name (ASCII letter case ignored), or -1.
-  int64_t EnumValue(const QString& name) const;
+  // The ordinal of an enumeration name (ASCII letter case ignored);
+  // std::nullopt when no value has that name.
+  std::optional<int64_t> EnumValue(const QString& name) const;
   // The bits a value of this set type may carry.
   uint32_t SetMask() const;
 

@@ -20,11 +20,11 @@ class RecordingHook : public IDesignerHook {
     return claim && message.Kind != TMessageKind::WindowPosChanged;
   }
   void HookPaintGrid(TCanvas&, const QRect&) override {}
-  void HookModified() override {}
-  void HookNotification(TPersistent*, TOperation) override {}
-  void HookValidateRename(TComponent*, const QString&, const QString&) override {}
-  QString HookUniqueName(const QString& base) override { return base; }
-  TComponent* HookRoot() override { return nullptr; }
+  // The address, and for a removal the class of the departing component.
+  std::vector<std::pair<TPersistent*, QString>> notifications;
+  void HookNotification(TPersistent* object, TOperation operation) override {
+    notifications.emplace_back(object, operation == TOperation::opRemove ? object->ClassName() : QString("insert"));
+  }
   bool Saw(TControl* c, TMessageKind kind) const {
     return std::find(seen.begin(), seen.end(), std::make_pair(c, kind)) != seen.end();
   }
@@ -105,6 +105,14 @@ TEST_F(DesignState, MovesReachTheHookAsWindowPositionChanges) {
   edit->SetLeft(30);
   EXPECT_TRUE(hook.Saw(edit, TMessageKind::WindowPosChanged));
   EXPECT_EQ(edit->Widget()->x(), 30);
+}
+
+TEST_F(DesignState, HookHearsTheFormsComponentsComeAndGo) {
+  auto* added = new TEdit(form.get());
+  TComponent::Free(added);
+  using Entry = std::pair<TPersistent*, QString>;
+  // The edit is whole when it goes: its class is still its own.
+  EXPECT_EQ(hook.notifications, (std::vector<Entry>{{added, "insert"}, {added, "TEdit"}}));
 }
 
 // A control that logs its requests.

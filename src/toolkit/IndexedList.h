@@ -1,0 +1,35 @@
+// Lists whose items are reached by position: string lists, collections,
+// the nodes of a tree view and the rows of a list view. Published properties
+// hand these lists out; a path such as "Lines.Strings[2]" or
+// "Columns.Items[1].Caption" walks into them through this one interface.
+#pragma once
+
+#include <QString>
+
+class TPersistent;
+
+// What an item of the list is.
+enum class TIndexedKind {
+  Lines,    // a line of text and nothing else (string lists)
+  Texts,    // an object shown by one text (tree nodes, list-view rows)
+  Objects,  // an object known by its published properties (collection items)
+};
+
+class IIndexedList {
+ public:
+  virtual TIndexedKind ItemKind() const = 0;
+  virtual int ItemCount() const = 0;
+  // Item n as an object; always nullptr for the Lines kind.
+  virtual TPersistent* ItemObject(int index) const = 0;
+  // Here and below an index outside 0 .. ItemCount - 1 raises the list's own
+  // index error.
+  // The text that stands for item n: the line, the node's text, the row's
+  // caption, a collection item's display name.
+  virtual QString ItemText(int index) const = 0;
+  // Replaces the text of item n; items of the Objects kind have no text of
+  // their own and refuse with EInvalidOperation.
+  virtual void SetItemText(int index, const QString& text) = 0;
+
+ protected:
+  ~IIndexedList() = default;
+};
