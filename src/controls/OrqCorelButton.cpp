@@ -1,24 +1,10 @@
 #include "controls/OrqCorelButton.h"
 
-#include <QApplication>
-#include <QCursor>
-#include <QProxyStyle>
-#include <QStyle>
+#include "toolkit/SystemLook.h"
 
-#include <optional>
+#include <QCursor>
 
 namespace {
-
-std::optional<bool>& ThemesSetting() {
-  static std::optional<bool> themes;
-  return themes;
-}
-
-bool ApplicationStyleIsThemed() {
-  const QStyle* style = QApplication::style();
-  if (const auto* proxy = qobject_cast<const QProxyStyle*>(style)) style = proxy->baseStyle();
-  return !style || style->name().compare(QLatin1String("windows"), Qt::CaseInsensitive) != 0;
-}
 
 // A rectangle as its left, top, right and bottom edges, right and bottom
 // outside it.
@@ -56,13 +42,9 @@ const TClassInfo& TCorelButton::StaticClass() {
 
 TCorelButton::TCorelButton(TComponent* owner) : TButton(owner) { SetOwnerDraw(!ThemesEnabled()); }
 
-bool TCorelButton::ThemesEnabled() {
-  std::optional<bool>& themes = ThemesSetting();
-  if (!themes) themes = ApplicationStyleIsThemed();
-  return *themes;
-}
+bool TCorelButton::ThemesEnabled() { return ::ThemesEnabled(); }
 
-void TCorelButton::SetThemesEnabled(bool value) { ThemesSetting() = value; }
+void TCorelButton::SetThemesEnabled(bool value) { ::SetThemesEnabled(value); }
 
 bool TCorelButton::WndProc(TMessage& message) {
   switch (message.Kind) {
