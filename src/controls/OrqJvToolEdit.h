@@ -1,39 +1,101 @@
-// The edit box with a button built into its right end (the movie panel's
-// address field).
+// The combo edit: a one-line edit box with a button built into its right end
+// (the movie panel's address field shows a drop-down arrow there). The button
+// sits in a container that is a child of the edit; the text never runs under
+// it.
 #pragma once
 
-#include "toolkit/Edit.h"
+#include "controls/OrqJvExEdit.h"
 
-class QToolButton;
+#include <memory>
+
+class TBitmap;
+class TImageList;
 
 enum class TJvImageKind { ikCustom, ikDefault, ikDropDown, ikEllipsis };
 const TTypeInfo& JvImageKindType();
 
-class TOrqJvCustomComboEdit : public TEdit {
+// The combo edit's button: a speed button that shows the edit's picture. It
+// is down while the left button is held over it and clicks when released
+// over it.
+class TOrqJvEditButton : public TGraphicControl {
+ public:
+  static const TClassInfo& StaticClass();
+  const TClassInfo& ClassType() const override { return StaticClass(); }
+  explicit TOrqJvEditButton(TComponent* owner);
+
+  bool Flat() const { return m_flat; }
+  void SetFlat(bool value);
+  // Pressed and the pointer over it.
+  bool Down() const { return m_down; }
+  // The control that takes the focus when the button is pressed.
+  TWinControl* FocusControl() const { return m_focusControl; }
+  void SetFocusControl(TWinControl* control);
+  // What the button shows, decided by the edit.
+  TJvImageKind Kind() const { return m_kind; }
+  const QImage& Picture() const { return m_picture; }
+  void SetPicture(TJvImageKind kind, const QImage& picture);
+
+ protected:
+  void Paint() override;
+  bool WndProc(TMessage& message) override;
+  void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+  void MouseMove(TShiftState shift, int x, int y) override;
+  void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
+  void Notification(TComponent* component, TOperation operation) override;
+
+ private:
+  void PaintThemedDropDown(TCanvas& canvas);
+  bool m_flat = false;
+  bool m_down = false;
+  bool m_tracking = false;
+  bool m_hot = false;
+  TWinControl* m_focusControl = nullptr;
+  TJvImageKind m_kind = TJvImageKind::ikCustom;
+  QImage m_picture;
+};
+
+class TOrqJvCustomComboEdit : public TOrqJvExCustomEdit {
  public:
   static const TClassInfo& StaticClass();
   const TClassInfo& ClassType() const override { return StaticClass(); }
   explicit TOrqJvCustomComboEdit(TComponent* owner);
+  ~TOrqJvCustomComboEdit() override;
 
-  bool ButtonFlat() const { return m_buttonFlat; }
-  void SetButtonFlat(bool v);
-  QString ButtonHint() const { return m_buttonHint; }
-  void SetButtonHint(const QString& v);
-  // 21 by default; with ikDropDown the width of a vertical scroll bar.
-  int ButtonWidth() const;
-  void SetButtonWidth(int v);
+  bool ButtonFlat() const;
+  void SetButtonFlat(bool value);
+  QString ButtonHint() const;
+  void SetButtonHint(const QString& value);
+  // 21 by default; with ikDropDown the width of a vertical scroll bar (and
+  // fixed); with ikDefault at least the default picture's width + 6. While
+  // the control loads, a new width waits for the end of loading. A width of
+  // 1 or less hides the button.
+  int ButtonWidth() const { return m_buttonWidth; }
+  void SetButtonWidth(int value);
+  // The default width for the current ImageKind.
+  int DefaultButtonWidth() const;
   TJvImageKind ImageKind() const { return m_imageKind; }
-  void SetImageKind(TJvImageKind v);
-  // Off: the text cannot be typed.
+  void SetImageKind(TJvImageKind value);
+  TBitmap& Glyph() { return *m_glyph; }
+  TBitmap* GlyphObject() const { return m_glyph.get(); }
+  void SetGlyph(TBitmap* value);
+  TImageList* Images() const { return m_images; }
+  void SetImages(TImageList* value);
+  int ImageIndex() const { return m_imageIndex; }
+  void SetImageIndex(int value);
+  // Off: the text cannot be typed; the button still works.
   bool DirectInput() const { return m_directInput; }
-  void SetDirectInput(bool v);
-  // Alt+Down presses the button.
+  void SetDirectInput(bool value);
+  void SetReadOnly(bool value) override;
+  // A shortcut code: the key in the low byte, 0x2000 Shift, 0x4000 Ctrl,
+  // 0x8000 Alt. Alt+Down by default.
   uint16_t ClickKey() const { return m_clickKey; }
-  void SetClickKey(uint16_t v) { m_clickKey = v; }
-  TAlignment Alignment() const { return m_alignment; }
-  void SetAlignment(TAlignment v);
-  QToolButton* Button() const { return m_button; }
-  // Presses the button: runs OnButtonClick.
+  void SetClickKey(uint16_t value) { m_clickKey = value; }
+  // The font's text height plus 8 border heights (3-D border) or 6 (flat).
+  int MinHeight() const override;
+
+  TOrqJvButtonContainer* ButtonContainer() const { return m_container; }
+  TOrqJvEditButton* Button() const { return m_button; }
+  // Presses the button: ignored while ReadOnly, otherwise OnButtonClick.
   void DoClick();
 
   TNotifyEvent OnButtonClick;
@@ -41,19 +103,28 @@ class TOrqJvCustomComboEdit : public TEdit {
   void SetOnButtonClick(TNotifyEvent e) { OnButtonClick = std::move(e); }
 
  protected:
-  bool WndProc(TMessage& message) override;
-  void BoundsChanged(bool sizeChanged) override;
+  void UpdateLayout() override;
+  void KeyDown(uint16_t& key, TShiftState shift) override;
+  void KeyPress(QChar& key) override;
+  void Loaded() override;
+  void EnabledChanged() override;
+  void Notification(TComponent* component, TOperation operation) override;
 
  private:
-  void PlaceButton();
-  QToolButton* m_button;
-  bool m_buttonFlat = false;
-  QString m_buttonHint;
-  int m_buttonWidth = 0;
+  void ApplyButtonWidth(int value);
+  void UpdatePicture();
+  QImage EllipsisPicture() const;
+
+  TOrqJvButtonContainer* m_container = nullptr;
+  TOrqJvEditButton* m_button = nullptr;
+  std::unique_ptr<TBitmap> m_glyph;
+  TImageList* m_images = nullptr;
+  int m_imageIndex = -1;
+  int m_buttonWidth = 21;
+  int m_pendingButtonWidth = -1;
   TJvImageKind m_imageKind = TJvImageKind::ikCustom;
   bool m_directInput = true;
   uint16_t m_clickKey = 0x8028;
-  TAlignment m_alignment = TAlignment::taLeftJustify;
 };
 
 class TOrqJvComboEdit : public TOrqJvCustomComboEdit {
@@ -69,3 +140,6 @@ class TOrqJvComboEditXP : public TOrqJvComboEdit {
   const TClassInfo& ClassType() const override { return StaticClass(); }
   explicit TOrqJvComboEditXP(TComponent* owner) : TOrqJvComboEdit(owner) {}
 };
+
+// A shortcut code for a key and shift state (see ClickKey).
+uint16_t ShortCutOf(uint16_t key, TShiftState shift);
