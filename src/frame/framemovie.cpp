@@ -18,7 +18,7 @@
 
 namespace {
 
-enum class Kind { Image, Combo, SortedCombo, Edit, Memo, Date, Spin, Url, Label, ComboX };
+enum class Kind { Image, Combo, SortedCombo, Edit, Memo, Date, Spin, Rating, Url, Label, ComboX };
 
 // One child of the frame, in child order.
 struct ChildRow {
@@ -97,7 +97,7 @@ constexpr ChildRow kChildren[] = {
     {"ELanguages", Kind::ComboX, 104, 465, 179, 21, L | R | B, 54, nullptr, nullptr},
     {"ESubtitles", Kind::ComboX, 104, 489, 179, 21, L | R | B, 56, nullptr, nullptr},
     {"EMediaType", Kind::ComboX, 403, 5, 141, 21, T | R, 3, nullptr, nullptr},
-    {"ERating", Kind::Spin, 403, 53, 41, 21, T | R, 62, nullptr, nullptr},
+    {"ERating", Kind::Rating, 403, 53, 41, 21, T | R, 62, nullptr, nullptr},
     {"EMedia", Kind::Edit, 104, 5, 175, 21, L | T | R, 1, nullptr, nullptr},
 };
 // clang-format on
@@ -187,6 +187,16 @@ void TMovieFrame::CreateControls() {
         control = spin;
         break;
       }
+      case Kind::Rating: {
+        auto* rating = new TOrqJvSpinEdit(this);
+        rating->SetVisible(false);
+        rating->SetTabStop(false);
+        rating->SetDecimal(1);
+        rating->SetValueType(TValueType::vtFloat);
+        rating->OnChange = change;
+        control = rating;
+        break;
+      }
       case Kind::Url: {
         auto* url = new TOrqJvComboEditXP(this);
         url->SetButtonFlat(false);
@@ -204,7 +214,7 @@ void TMovieFrame::CreateControls() {
       }
       case Kind::ComboX: {
         auto* combo = new TComboBoxX(this);
-        combo->SetStyleX(TComboBoxStyle::csDropDown);
+        combo->SetStyle(TComboBoxStyle::csDropDown);
         combo->SetItemHeight(13);
         combo->SetDropDownCount(16);
         combo->SetMultiSelect(true);
@@ -225,11 +235,6 @@ void TMovieFrame::CreateControls() {
   }
   // A memo's lines: the release notes hold one empty line.
   static_cast<TMemo*>(Child(QStringLiteral("EReleaseNotes")))->Lines().Add(QString());
-  auto* rating = static_cast<TOrqJvSpinEdit*>(Child(QStringLiteral("ERating")));
-  rating->SetVisible(false);
-  rating->SetTabStop(false);
-  rating->SetDecimal(1);
-  rating->SetValueType(TValueType::vtFloat);
 
   // Tab order and focus controls once every child exists; tab positions are
   // given in increasing order so that each lands where it belongs.

@@ -2,6 +2,7 @@
 #include "toolkit/Forms.h"
 #include "toolkit/FreeWatch.h"
 #include "toolkit/PopupList.h"
+#include "toolkit/SystemLook.h"
 
 #include "WidgetDriver.h"
 #include "support/TestSupport.h"
@@ -305,6 +306,17 @@ TEST_F(PopupListTest, TickBoxesToggleWithoutChoosing) {
   EXPECT_TRUE(list->Checked(1));
   EXPECT_EQ(ticked, std::vector<int>{1});
   EXPECT_TRUE(chosen.empty());
+  {
+    // The classic tick: dark in the box of the ticked row, none in the others.
+    const bool themes = ThemesEnabled();
+    SetThemesEnabled(false);
+    QImage picture(W()->size(), QImage::Format_ARGB32);
+    W()->render(&picture);
+    SetThemesEnabled(themes);
+    const QRgb text = ColorToQColor(clWindowText).rgb();
+    EXPECT_EQ(picture.pixel(6, 13 + 8), text);
+    EXPECT_NE(picture.pixel(6, 8), text);
+  }
   EXPECT_TRUE(list->HandleKey(VK_SPACE));  // the current row is 1
   EXPECT_FALSE(list->Checked(1));
   EXPECT_EQ(ticked, (std::vector<int>{1, 1}));
