@@ -129,34 +129,14 @@ void TOrqJvEditButton::MouseUp(TMouseButton button, TShiftState shift, int x, in
   if (click) Click();
 }
 
-void TOrqJvEditButton::PaintThemedDropDown(TCanvas& canvas) {
-  // The drop-down end of a themed combo box: a wider box is drawn so that
-  // only its button part lands on this control.
-  const QSize size(Width(), Height());
-  const QImage picture = StylePicture(size, [&](QPainter& painter, QStyle& style) {
-    QStyleOptionComboBox option;
-    option.initFrom(Widget());
-    option.rect = QRect(-4 * size.width(), 0, 5 * size.width(), size.height());
-    option.subControls = QStyle::SC_ComboBoxArrow | QStyle::SC_ComboBoxFrame;
-    option.editable = true;
-    option.frame = true;
-    if (m_down) {
-      option.state |= QStyle::State_Sunken | QStyle::State_On;
-      option.activeSubControls = QStyle::SC_ComboBoxArrow;
-    }
-    if (m_hot) option.state |= QStyle::State_MouseOver;
-    style.drawComplexControl(QStyle::CC_ComboBox, &option, &painter, Widget());
-  });
-  canvas.Brush().SetColor(Parent() ? Parent()->Color() : clWindow);
-  canvas.FillRect(QRect(QPoint(0, 0), size));
-  canvas.Draw(0, 0, picture);
-}
-
 void TOrqJvEditButton::Paint() {
   TCanvas& canvas = Canvas();
   const bool enabled = Widget()->isEnabled();
-  if (m_kind == TJvImageKind::ikDropDown && ThemesEnabled() && !m_flat) {
-    PaintThemedDropDown(canvas);
+  const auto* edit = dynamic_cast<const TOrqJvCustomComboEdit*>(Owner());
+  if (edit && edit->ThemedDropDown() && edit->Widget()) {
+    // This button's part of the themed combo box the edit shows.
+    const QPoint at = Widget()->mapTo(edit->Widget(), QPoint(0, 0));
+    canvas.Draw(0, 0, edit->ThemedPicture(m_down, m_hot).copy(QRect(at, QSize(Width(), Height()))));
     return;
   }
   const QRect all(0, 0, Width(), Height());
@@ -220,7 +200,10 @@ TOrqJvCustomComboEdit::~TOrqJvCustomComboEdit() {
 
 bool TOrqJvCustomComboEdit::ButtonFlat() const { return m_button->Flat(); }
 
-void TOrqJvCustomComboEdit::SetButtonFlat(bool value) { m_button->SetFlat(value); }
+void TOrqJvCustomComboEdit::SetButtonFlat(bool value) {
+  m_button->SetFlat(value);
+  RepaintFrame();
+}
 
 QString TOrqJvCustomComboEdit::ButtonHint() const { return m_button->Hint(); }
 
@@ -228,7 +211,7 @@ void TOrqJvCustomComboEdit::SetButtonHint(const QString& value) { m_button->SetH
 
 int TOrqJvCustomComboEdit::DefaultButtonWidth() const {
   switch (m_imageKind) {
-    case TJvImageKind::ikDropDown: return VerticalScrollBarWidth();
+    case TJvImageKind::ikDropDown: return DropDownButtonWidth();
     case TJvImageKind::ikDefault: return std::max(21, DefaultPicture().width() + 6);
     default: return 21;
   }
@@ -262,10 +245,11 @@ void TOrqJvCustomComboEdit::Loaded() {
 
 void TOrqJvCustomComboEdit::SetImageKind(TJvImageKind value) {
   m_imageKind = value;
-  if (value == TJvImageKind::ikDropDown) ApplyButtonWidth(VerticalScrollBarWidth());
+  if (value == TJvImageKind::ikDropDown) ApplyButtonWidth(DropDownButtonWidth());
   else if (value == TJvImageKind::ikDefault && m_buttonWidth < DefaultPicture().width() + 6)
     ApplyButtonWidth(DefaultPicture().width() + 6);
   UpdatePicture();
+  RepaintFrame();
 }
 
 void TOrqJvCustomComboEdit::SetGlyph(TBitmap* value) { m_glyph->Assign(value); }
@@ -358,6 +342,37 @@ void TOrqJvCustomComboEdit::UpdateLayout() {
   int right = client.width();
   if (m_container->Visible()) right = container.left() - 2 + (single ? (Ctl3D() ? 1 : 2) : 0);
   SetTextRect(QRect(0, 0, std::max(0, right), std::max(0, client.height() - 1)));
+}
+
+bool TOrqJvCustomComboEdit::ThemedDropDown() const {
+  return ThemesEnabled() && m_imageKind == TJvImageKind::ikDropDown && !ButtonFlat();
+}
+
+QImage TOrqJvCustomComboEdit::ThemedPicture(bool pressed, bool hot) const {
+  const QSize size(Width(), Height());
+  return StylePicture(size, [&](QPainter& painter, QStyle& style) {
+    QStyleOptionComboBox option;
+    option.initFrom(Widget());
+    option.rect = QRect(QPoint(0, 0), size);
+    option.editable = true;
+    option.frame = true;
+    option.subControls = QStyle::SC_All;
+    if (Focused()) option.state |= QStyle::State_HasFocus;
+    if (hot) option.state |= QStyle::State_MouseOver;
+    if (pressed) {
+      option.state |= QStyle::State_Sunken | QStyle::State_On;
+      option.activeSubControls = QStyle::SC_ComboBoxArrow;
+    }
+    style.drawComplexControl(QStyle::CC_ComboBox, &option, &painter, Widget());
+  });
+}
+
+void TOrqJvCustomComboEdit::PaintFrame(TCanvas& canvas) {
+  if (!ThemedDropDown() || BorderStyle() == TBorderStyle::bsNone) {
+    TOrqJvExCustomEdit::PaintFrame(canvas);
+    return;
+  }
+  canvas.Draw(0, 0, ThemedPicture(false, false));
 }
 
 void TOrqJvCustomComboEdit::EnabledChanged() {

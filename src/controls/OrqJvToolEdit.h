@@ -44,7 +44,6 @@ class TOrqJvEditButton : public TGraphicControl {
   void Notification(TComponent* component, TOperation operation) override;
 
  private:
-  void PaintThemedDropDown(TCanvas& canvas);
   bool m_flat = false;
   bool m_down = false;
   bool m_tracking = false;
@@ -65,8 +64,8 @@ class TOrqJvCustomComboEdit : public TOrqJvExCustomEdit {
   void SetButtonFlat(bool value);
   QString ButtonHint() const;
   void SetButtonHint(const QString& value);
-  // 21 by default; with ikDropDown the width of a vertical scroll bar (and
-  // fixed); with ikDefault at least the default picture's width + 6. While
+  // 21 by default; with ikDropDown the width of a combo box's drop-down
+  // button (a vertical scroll bar's in the classic look; fixed); with ikDefault at least the default picture's width + 6. While
   // the control loads, a new width waits for the end of loading. A width of
   // 1 or less hides the button.
   int ButtonWidth() const { return m_buttonWidth; }
@@ -97,6 +96,10 @@ class TOrqJvCustomComboEdit : public TOrqJvExCustomEdit {
   TOrqJvEditButton* Button() const { return m_button; }
   // Presses the button: ignored while ReadOnly, otherwise OnButtonClick.
   void DoClick();
+  // With themes, a non-flat drop-down button makes the control look like a
+  // themed combo box: the picture of one, the button shown pressed or hot.
+  bool ThemedDropDown() const;
+  QImage ThemedPicture(bool pressed, bool hot) const;
 
   TNotifyEvent OnButtonClick;
   TNotifyEvent GetOnButtonClick() const { return OnButtonClick; }
@@ -104,6 +107,7 @@ class TOrqJvCustomComboEdit : public TOrqJvExCustomEdit {
 
  protected:
   void UpdateLayout() override;
+  void PaintFrame(TCanvas& canvas) override;
   void KeyDown(uint16_t& key, TShiftState shift) override;
   void KeyPress(QChar& key) override;
   void Loaded() override;

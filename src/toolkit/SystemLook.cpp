@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QProxyStyle>
 #include <QStyle>
+#include <QStyleOptionComboBox>
 
 #include <optional>
 
@@ -34,6 +35,19 @@ bool ThemesEnabled() {
 void SetThemesEnabled(bool value) { ThemesSetting() = value; }
 
 int VerticalScrollBarWidth() { return QApplication::style()->pixelMetric(QStyle::PM_ScrollBarExtent); }
+
+int DropDownButtonWidth() {
+  if (!ThemesEnabled()) return VerticalScrollBarWidth();
+  // Where the arrow part of a themed editable combo box begins, measured
+  // from the inside of its right border.
+  QStyleOptionComboBox option;
+  option.rect = QRect(0, 0, 200, 21);
+  option.editable = true;
+  option.frame = true;
+  const QRect arrow =
+      QApplication::style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxArrow, nullptr);
+  return std::max(1, 200 - 2 - arrow.left());
+}
 
 int BorderHeight() { return 1; }
 

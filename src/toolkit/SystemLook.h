@@ -17,6 +17,10 @@ void SetThemesEnabled(bool value);
 
 // Width of a vertical scroll bar in the application style.
 int VerticalScrollBarWidth();
+// Width of a combo box's drop-down button inside a two-pixel border: the
+// scroll bar's width in the classic look, the themed combo box's own in a
+// themed one.
+int DropDownButtonWidth();
 // Height of a thin window border: one pixel.
 int BorderHeight();
 // Height of a line of text in a font (ascent, descent and leading as the

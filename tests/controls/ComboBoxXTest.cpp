@@ -238,13 +238,23 @@ TEST_F(ComboBoxX, TheBarMakesThePopupWideEnoughForItsButtons) {
   List()->SetSelected(2, true);
   List()->SetItemIndex(2);
   combo->UpdateButtons();
+  // Classic on the left, themed on the right, three times as large.
   const QImage control = combo->Widget()->grab().toImage();
   const QImage popup = combo->Popup()->Widget()->grab().toImage();
-  QImage sheet(3 * 257 + 20, 3 * (21 + popup.height()) + 20, QImage::Format_RGB32);
+  QImage themedControl, themedPopup;
+  {
+    LookPin themed(true);
+    themedControl = combo->Widget()->grab().toImage();
+    themedPopup = combo->Popup()->Widget()->grab().toImage();
+  }
+  QImage sheet(6 * 257 + 30, 3 * (21 + popup.height()) + 20, QImage::Format_RGB32);
   sheet.fill(Qt::white);
   QPainter painter(&sheet);
   painter.drawImage(QRect(10, 10, 3 * control.width(), 3 * control.height()), control);
   painter.drawImage(QRect(10, 10 + 3 * 21, 3 * popup.width(), 3 * popup.height()), popup);
+  painter.drawImage(QRect(20 + 3 * 257, 10, 3 * themedControl.width(), 3 * themedControl.height()), themedControl);
+  painter.drawImage(QRect(20 + 3 * 257, 10 + 3 * 21, 3 * themedPopup.width(), 3 * themedPopup.height()),
+                    themedPopup);
   painter.end();
   sheet.save(QStringLiteral(VORNIK_BINARY_DIR "/combobox-popup.png"));
 }

@@ -34,7 +34,8 @@ class ComboEdit : public ::testing::Test {
 };
 
 TEST_F(ComboEdit, TheAddressFieldHasAScrollBarWideArrowButtonAtItsRightEnd) {
-  const int b = VerticalScrollBarWidth();
+  const int b = VerticalScrollBarWidth();  // the classic look's drop-down button
+  ASSERT_EQ(DropDownButtonWidth(), b);
   EXPECT_EQ(edit->BoundsRect(), QRect(104, 245, 440, 21));
   EXPECT_EQ(edit->ButtonWidth(), b);
   EXPECT_EQ(edit->ClientRect(), QRect(2, 2, 436, 17));
@@ -47,6 +48,23 @@ TEST_F(ComboEdit, TheAddressFieldHasAScrollBarWideArrowButtonAtItsRightEnd) {
   // Fixed with the drop-down arrow.
   edit->SetButtonWidth(40);
   EXPECT_EQ(edit->ButtonWidth(), b);
+}
+
+TEST_F(ComboEdit, ThemedTheAddressFieldLooksLikeAThemedComboBox) {
+  LookPin themed(true);
+  TOrqJvComboEditXP url(nullptr);
+  url.SetBounds(0, 0, 440, 21);
+  url.SetImageKind(TJvImageKind::ikDropDown);
+  EXPECT_EQ(url.ButtonWidth(), DropDownButtonWidth());
+  EXPECT_TRUE(url.ThemedDropDown());
+  // The button shows its part of the same picture the frame shows.
+  const QImage whole = url.ThemedPicture(false, false);
+  const QImage button = url.Button()->Widget()->grab().toImage();
+  const QPoint at = url.Button()->Widget()->mapTo(url.Widget(), QPoint(0, 0));
+  EXPECT_EQ(button.copy(0, 0, 4, 4).convertToFormat(QImage::Format_ARGB32),
+            whole.copy(at.x(), at.y(), 4, 4).convertToFormat(QImage::Format_ARGB32));
+  url.SetButtonFlat(true);
+  EXPECT_FALSE(url.ThemedDropDown());
 }
 
 TEST_F(ComboEdit, WithoutAHandlerTheButtonAndItsKeyChangeNothing) {
@@ -108,7 +126,7 @@ class ButtonWidthByKind : public ::testing::TestWithParam<WidthCase> {};
 TEST_P(ButtonWidthByKind, DefaultsFollowTheKind) {
   TOrqJvComboEdit edit(nullptr);
   edit.SetImageKind(GetParam().kind);
-  const int expected = GetParam().width < 0 ? VerticalScrollBarWidth() : GetParam().width;
+  const int expected = GetParam().width < 0 ? DropDownButtonWidth() : GetParam().width;
   EXPECT_EQ(edit.ButtonWidth(), expected);
   EXPECT_EQ(edit.DefaultButtonWidth(), expected);
 }
