@@ -1,7 +1,7 @@
 #include "controls/ComboBoxX.h"
 
 #include "controls/Glyphs.h"
-#include "controls/OrqJvExEdit.h"
+#include "controls/EdgeDrawing.h"
 #include "toolkit/Application.h"
 #include "toolkit/FreeWatch.h"
 #include "toolkit/StoredBounds.h"
@@ -62,14 +62,10 @@ const TClassInfo& TCBXInplaceEdit::StaticClass() {
 
 TCBXInplaceEdit::TCBXInplaceEdit(TComponent* owner) : TEdit(owner) {
   LineEdit()->setFrame(false);
+  // The text starts 3 pixels in from the left edge.
+  LineEdit()->setTextMargins(3, 0, 0, 0);
   SetTabStop(false);
   SetVisible(false);
-}
-
-void TCBXInplaceEdit::BoundsChanged(bool sizeChanged) {
-  TEdit::BoundsChanged(sizeChanged);
-  // The text starts 3 pixels in and spans the height and one pixel more.
-  LineEdit()->setTextMargins(3, 0, 0, -1);
 }
 
 void TCBXInplaceEdit::KeyDown(uint16_t& key, TShiftState shift) {
@@ -94,12 +90,11 @@ void TCBXInplaceEdit::DoExit() {
 // ---- TCBXBarButton ----
 
 const TClassInfo& TCBXBarButton::StaticClass() {
-  static const TClassInfo info("TCBXBarButton", &TGraphicControl::StaticClass());
+  static const TClassInfo info("TCBXBarButton", &TOrqJvSpeedButton::StaticClass());
   return info;
 }
 
-TCBXBarButton::TCBXBarButton(TComponent* owner, TCBXButton kind) : TGraphicControl(owner), m_kind(kind) {
-  SetClickEvents(false);
+TCBXBarButton::TCBXBarButton(TComponent* owner, TCBXButton kind) : TOrqJvSpeedButton(owner), m_kind(kind) {
   SetBounds(0, 0, kBarButtonWidth, kBarButtonHeight);
 }
 
@@ -117,7 +112,7 @@ QImage TCBXBarButton::Picture() const {
     case TCBXButton::cbxbUp: return Glyphs::ComboUp();
     case TCBXButton::cbxbDown: return Glyphs::ComboDown();
     case TCBXButton::cbxbPin: {
-      const int state = !enabled ? 1 : m_pressed ? 2 : m_down ? 3 : 0;
+      const int state = !enabled ? 1 : Pressed() ? 2 : m_down ? 3 : 0;
       return Glyphs::ComboPins().copy(state * 13, 0, 13, 11);
     }
   }
@@ -129,53 +124,15 @@ void TCBXBarButton::Paint() {
   const QRect all(0, 0, Width(), Height());
   canvas.Brush().SetColor(clBtnFace);
   canvas.FillRect(all);
-  const bool sunken = m_pressed || m_down;
-  if (sunken || (m_hot && Enabled())) {
-    canvas.Brush().SetColor(sunken ? clBtnShadow : clBtnHighlight);
-    canvas.FillRect(QRect(0, 0, all.width() - 1, 1));
-    canvas.FillRect(QRect(0, 0, 1, all.height() - 1));
-    canvas.Brush().SetColor(sunken ? clBtnHighlight : clBtnShadow);
-    canvas.FillRect(QRect(all.width() - 1, 0, 1, all.height()));
-    canvas.FillRect(QRect(0, all.height() - 1, all.width(), 1));
-  }
-  QImage picture = Picture();
+  const bool sunken = Pressed() || m_down;
+  if (sunken || (Hot() && Enabled())) DrawThinEdge(canvas, all, !sunken);
+  const QImage picture = Picture();
+  // New, Delete and Pin have pictures of their own for the disabled state.
   const bool ownDisabledPicture = m_kind == TCBXButton::cbxbNew || m_kind == TCBXButton::cbxbDelete ||
                                   m_kind == TCBXButton::cbxbPin;
-  if (!Enabled() && !ownDisabledPicture) picture = RecolorGlyph(picture, ColorToQColor(clBtnShadow));
   const int shift = sunken ? 1 : 0;
-  canvas.Draw((all.width() - picture.width()) / 2 + shift, (all.height() - picture.height()) / 2 + shift, picture);
-}
-
-bool TCBXBarButton::WndProc(TMessage& message) {
-  switch (message.Kind) {
-    case TMessageKind::MouseEnter:
-    case TMessageKind::MouseLeave:
-      m_hot = message.Kind == TMessageKind::MouseEnter;
-      Invalidate();
-      break;
-    case TMessageKind::MouseDown:
-    case TMessageKind::MouseDblClick:
-      if (message.Button == TMouseButton::mbLeft && Enabled()) {
-        m_pressed = true;
-        Invalidate();
-      }
-      break;
-    case TMessageKind::MouseUp: {
-      // The click comes last: its action may free the combo box and this button.
-      const bool click = message.Button == TMouseButton::mbLeft && m_pressed &&
-                         QRect(0, 0, Width(), Height()).contains(message.Pos);
-      if (message.Button == TMouseButton::mbLeft && m_pressed) {
-        m_pressed = false;
-        Invalidate();
-      }
-      MouseUp(message.Button, message.Shift, message.Pos.x(), message.Pos.y());
-      if (click) Click();
-      return false;
-    }
-    default:
-      break;
-  }
-  return TGraphicControl::WndProc(message);
+  DrawPicture(canvas, (all.width() - picture.width()) / 2 + shift, (all.height() - picture.height()) / 2 + shift,
+              picture, Enabled() || ownDisabledPicture);
 }
 
 // ---- TCBXPopup ----
@@ -302,7 +259,7 @@ TCustomComboBoxX::TCustomComboBoxX(TComponent* owner)
   m_editor->SetParent(m_list);
   SetAutoScrollTimer(std::make_unique<TQtIntervalTimer>());
 
-  OnKeyUp = [this](TObject*, uint16_t& key, TShiftState) { AutoCompleteKeyUp(key); };
+  OnKeyUp = [this](TObject*, uint16_t& key, TShiftState shift) { AutoCompleteKeyUp(key, shift); };
   SetButtonHint(QStringLiteral("Edit,New,Delete,Up,Down,Pin"));
   SetTabStop(true);
   SetColor(clWindow);
@@ -354,30 +311,26 @@ void TCustomComboBoxX::ApplyHeightRule() {
   if (!KeepsStoredBounds(*this) && Height() < MinHeight()) SetHeight(MinHeight());
 }
 
+QRect TCustomComboBoxX::ThemedPart(QStyle::SubControl part) const {
+  QStyleOptionComboBox option;
+  option.initFrom(Widget());
+  option.rect = QRect(0, 0, Width(), Height());
+  option.editable = m_style == TComboBoxStyle::csDropDown;
+  return Widget()->style()->subControlRect(QStyle::CC_ComboBox, &option, part, Widget());
+}
+
 QRect TCustomComboBoxX::ButtonRect() const {
+  if (Themed()) return ThemedPart(QStyle::SC_ComboBoxArrow);
   const int w = Width();
   const int h = Height();
-  if (Themed() && Widget()) {
-    QStyleOptionComboBox option;
-    option.initFrom(Widget());
-    option.rect = QRect(0, 0, w, h);
-    option.editable = m_style == TComboBoxStyle::csDropDown;
-    return Widget()->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxArrow, Widget());
-  }
   const int b = VerticalScrollBarWidth();
   return QRect(QPoint(w - b - 1, 1), QPoint(w - 2, h - 2));
 }
 
 QRect TCustomComboBoxX::EditRect() const {
+  if (Themed()) return ThemedPart(QStyle::SC_ComboBoxEditField);
   const int w = Width();
   const int h = Height();
-  if (Themed() && Widget()) {
-    QStyleOptionComboBox option;
-    option.initFrom(Widget());
-    option.rect = QRect(0, 0, w, h);
-    option.editable = m_style == TComboBoxStyle::csDropDown;
-    return Widget()->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, Widget());
-  }
   const int b = VerticalScrollBarWidth();
   // The window inset by 2, narrowed by the button; the edit field 1 more in
   // from the top and the left.
@@ -437,12 +390,7 @@ void TCustomComboBoxX::Paint(TCanvas& canvas) {
     const int shift = m_pressed && m_hot ? 1 : 0;
     const int x = button.left() + (button.width() - arrow.width()) / 2 + shift;
     const int y = button.top() + (button.height() - arrow.height()) / 2 + shift;
-    if (enabled) {
-      canvas.Draw(x, y, arrow);
-    } else {
-      canvas.Draw(x + 1, y + 1, RecolorGlyph(arrow, ColorToQColor(clBtnHighlight)));
-      canvas.Draw(x, y, RecolorGlyph(arrow, ColorToQColor(clBtnShadow)));
-    }
+    DrawPicture(canvas, x, y, arrow, enabled);
   }
   if (m_style == TComboBoxStyle::csDropDown) return;
   // The other styles draw their text themselves.
@@ -719,15 +667,17 @@ void TCustomComboBoxX::LayoutButtons() {
 
 bool TCustomComboBoxX::DroppedDown() const { return m_popup->IsOpen(); }
 
-void TCustomComboBoxX::DropDown() {
-  if (IsDesigning() || DroppedDown() || !Enabled()) return;
+bool TCustomComboBoxX::Allows(const TCBXItemEvent& event) {
+  if (!event) return true;
   bool enabled = true;
-  if (OnDropDown) {
-    TFreeWatch watch(this);
-    OnDropDown(this, enabled);
-    if (watch.Gone()) return;
-  }
-  if (!enabled) return;
+  TFreeWatch watch(this);
+  const TCBXItemEvent handler = event;
+  handler(this, enabled);
+  return enabled && !watch.Gone();
+}
+
+void TCustomComboBoxX::DropDown() {
+  if (IsDesigning() || DroppedDown() || !Enabled() || !Allows(OnDropDown)) return;
   SetFocus();
   m_lineEdit->end(false);
   m_closeOnSelect = !m_pinDown && !m_multiSelect;
@@ -924,13 +874,7 @@ void TCustomComboBoxX::NewItem() {
 }
 
 void TCustomComboBoxX::DeleteItems() {
-  bool enabled = true;
-  if (OnDeleteItem) {
-    TFreeWatch watch(this);
-    OnDeleteItem(this, enabled);
-    if (watch.Gone()) return;
-  }
-  if (!enabled) return;
+  if (!Allows(OnDeleteItem)) return;
   DropEdit();
   for (int i = Items().Count() - 1; i >= 0; --i)
     if (m_multiSelect ? m_list->Selected(i) : i == m_list->ItemIndex()) m_list->DeleteItem(i);
@@ -944,16 +888,7 @@ void TCustomComboBoxX::DeleteItems() {
 void TCustomComboBoxX::MoveItem(bool up) {
   const int index = m_list->ItemIndex();
   const int target = up ? index - 1 : index + 1;
-  if (index < 0 || target < 0 || target >= Items().Count()) return;
-  bool enabled = true;
-  const TCBXItemEvent& event = up ? OnMoveUpItem : OnMoveDownItem;
-  if (event) {
-    TFreeWatch watch(this);
-    const TCBXItemEvent handler = event;
-    handler(this, enabled);
-    if (watch.Gone()) return;
-  }
-  if (!enabled) return;
+  if (index < 0 || target < 0 || target >= Items().Count() || !Allows(up ? OnMoveUpItem : OnMoveDownItem)) return;
   m_list->ExchangeItems(index, target);
   m_list->SetItemIndex(target);
   UpdateButtons();
@@ -967,15 +902,16 @@ void TCustomComboBoxX::TogglePin() {
 
 // -- auto-completion --
 
-void TCustomComboBoxX::AutoCompleteKeyUp(uint16_t key) {
-  if (!m_autoComplete || m_style != TComboBoxStyle::csDropDown) return;
-  switch (key) {
-    case VK_BACK: case VK_RETURN: case VK_LEFT: case VK_UP: case VK_RIGHT: case VK_DOWN: case VK_DELETE:
-      return;
-    default:
-      break;
-  }
-  if (key == 0 || key == VK_SHIFT || key == VK_CONTROL || key == VK_MENU) return;
+void TCustomComboBoxX::AutoCompleteKeyUp(uint16_t key, TShiftState shift) {
+  // Shortcuts (Ctrl+A, Alt+Down, ...) type nothing to complete.
+  if (!m_autoComplete || m_style != TComboBoxStyle::csDropDown || shift.Contains(TShiftStateFlag::ssCtrl) ||
+      shift.Contains(TShiftStateFlag::ssAlt))
+    return;
+  // Only the release of a key that typed a character completes (never
+  // Backspace, Delete, Enter or the arrows).
+  const bool typed = m_typedChar;
+  m_typedChar = false;
+  if (!typed || key == VK_BACK || key == VK_DELETE || key == VK_RETURN) return;
   const int caret = m_lineEdit->cursorPosition();
   const QString before = m_text.left(caret);
   // The item being typed starts after the last delimiter and its blanks.
@@ -1088,6 +1024,11 @@ void TCustomComboBoxX::KeyDown(uint16_t& key, TShiftState shift) {
     default:
       break;
   }
+}
+
+void TCustomComboBoxX::KeyPress(QChar& key) {
+  TWinControl::KeyPress(key);
+  if (!key.isNull() && key.isPrint()) m_typedChar = true;
 }
 
 void TCustomComboBoxX::FontChanged() {

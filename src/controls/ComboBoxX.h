@@ -6,11 +6,14 @@
 // open. The movie panel's four list fields are these controls.
 #pragma once
 
+#include "controls/OrqJvSpeedButton.h"
 #include "toolkit/ComboBox.h"
 #include "toolkit/Edit.h"
 #include "toolkit/IntervalTimer.h"
 #include "toolkit/Panel.h"
 #include "toolkit/PopupList.h"
+
+#include <QStyle>
 
 #include <array>
 #include <memory>
@@ -54,7 +57,6 @@ class TCBXInplaceEdit : public TEdit {
  protected:
   void KeyDown(uint16_t& key, TShiftState shift) override;
   void DoExit() override;
-  void BoundsChanged(bool sizeChanged) override;
 
  private:
   TCustomComboBoxX* m_comboBox = nullptr;
@@ -63,7 +65,7 @@ class TCBXInplaceEdit : public TEdit {
 
 // One button of the bar: flat, with a picture; the Pin button stays down
 // when clicked until clicked again.
-class TCBXBarButton : public TGraphicControl {
+class TCBXBarButton : public TOrqJvSpeedButton {
  public:
   static const TClassInfo& StaticClass();
   const TClassInfo& ClassType() const override { return StaticClass(); }
@@ -73,12 +75,12 @@ class TCBXBarButton : public TGraphicControl {
   // Visible-allowed: the button's member is in Buttons.
   bool Allowed() const { return m_allowed; }
   void SetAllowed(bool value) { m_allowed = value; }
+  // The Pin button's state.
   bool Down() const { return m_down; }
   void SetDown(bool value);
 
  protected:
   void Paint() override;
-  bool WndProc(TMessage& message) override;
   void EnabledChanged() override { Invalidate(); }
 
  private:
@@ -86,8 +88,6 @@ class TCBXBarButton : public TGraphicControl {
   TCBXButton m_kind;
   bool m_allowed = true;
   bool m_down = false;
-  bool m_pressed = false;
-  bool m_hot = false;
 };
 
 // The popup window of the combo box: the list, and the bar under it.
@@ -213,6 +213,7 @@ class TCustomComboBoxX : public TWinControl {
   virtual void Change();
   bool WndProc(TMessage& message) override;
   void KeyDown(uint16_t& key, TShiftState shift) override;
+  void KeyPress(QChar& key) override;
   void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
   void MouseMove(TShiftState shift, int x, int y) override;
   void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
@@ -227,7 +228,7 @@ class TCustomComboBoxX : public TWinControl {
  private:
   class KeyForwarder;
   // The auto-completion of the last item while typing (the default OnKeyUp).
-  void AutoCompleteKeyUp(uint16_t key);
+  void AutoCompleteKeyUp(uint16_t key, TShiftState shift);
   void AfterCloseUp();
   void ApplyHeightRule();
   void PlaceEditor();
@@ -238,7 +239,11 @@ class TCustomComboBoxX : public TWinControl {
   void FinishEdit(bool accepted);
   void DropEdit();
   int ChosenCount() const;
+  // Asks an event that can refuse; false when it refused or freed the control.
+  bool Allows(const TCBXItemEvent& event);
   bool Themed() const;
+  // A part of the themed combo box the control draws.
+  QRect ThemedPart(QStyle::SubControl part) const;
 
   std::unique_ptr<QObject> m_signals;
   std::unique_ptr<KeyForwarder> m_keyForwarder;
@@ -268,6 +273,7 @@ class TCustomComboBoxX : public TWinControl {
   bool m_pressed = false;
   bool m_hot = false;
   bool m_syncing = false;
+  bool m_typedChar = false;
   QPoint m_lastListPos{-1, -1};
 };
 

@@ -1,5 +1,6 @@
 #include "controls/OrqJvExEdit.h"
 
+#include "controls/EdgeDrawing.h"
 #include "toolkit/Application.h"
 #include "toolkit/StoredBounds.h"
 #include "toolkit/SystemLook.h"
@@ -17,34 +18,6 @@ const TTypeInfo& ClipboardCommandsType() {
       TTypeInfo::Enumeration("TJvClipboardCommand", {"caCopy", "caCut", "caPaste", "caUndo"});
   static const TTypeInfo info = TTypeInfo::Set("TJvClipboardCommands", element);
   return info;
-}
-
-void DrawEdge3D(TCanvas& canvas, const QRect& rect, bool raised, bool soft, TEdgeSides sides) {
-  struct Colors {
-    TColor topLeft, bottomRight;
-  };
-  // Outer and inner lines of the two kinds.
-  const Colors outer = raised ? Colors{soft ? clBtnHighlight : cl3DLight, cl3DDkShadow}
-                              : Colors{soft ? cl3DDkShadow : clBtnShadow, clBtnHighlight};
-  const Colors inner = raised ? Colors{soft ? cl3DLight : clBtnHighlight, clBtnShadow}
-                              : Colors{soft ? clBtnShadow : cl3DDkShadow, cl3DLight};
-  auto fill = [&canvas](TColor color, const QRect& r) {
-    if (r.width() <= 0 || r.height() <= 0) return;
-    canvas.Brush().SetColor(color);
-    canvas.FillRect(r);
-  };
-  QRect r = rect;
-  for (const Colors& c : {outer, inner}) {
-    if (r.width() <= 0 || r.height() <= 0) return;
-    const int l = r.left(), t = r.top(), w = r.width(), h = r.height();
-    if (sides.Contains(TEdgeSide::esLeft)) fill(c.topLeft, QRect(l, t, 1, h - 1));
-    if (sides.Contains(TEdgeSide::esTop)) fill(c.topLeft, QRect(l, t, w - 1, 1));
-    if (sides.Contains(TEdgeSide::esRight)) fill(c.bottomRight, QRect(l + w - 1, t, 1, h));
-    if (sides.Contains(TEdgeSide::esBottom)) fill(c.bottomRight, QRect(l, t + h - 1, w, 1));
-    r = QRect(sides.Contains(TEdgeSide::esLeft) ? l + 1 : l, sides.Contains(TEdgeSide::esTop) ? t + 1 : t,
-              w - (sides.Contains(TEdgeSide::esLeft) ? 1 : 0) - (sides.Contains(TEdgeSide::esRight) ? 1 : 0),
-              h - (sides.Contains(TEdgeSide::esTop) ? 1 : 0) - (sides.Contains(TEdgeSide::esBottom) ? 1 : 0));
-  }
 }
 
 // The edit field inside the client area. Its context menu runs the control's

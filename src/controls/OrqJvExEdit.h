@@ -155,12 +155,3 @@ class TOrqJvButtonContainer : public TCustomControl {
   explicit TOrqJvButtonContainer(TComponent* owner);
   bool AcceptsControls() const override { return true; }
 };
-
-// Draws a two-pixel three-dimensional edge inside `rect`: raised (light top
-// and left, dark bottom and right) or sunken, on the given sides. A soft
-// edge puts the brightest colour outside on a raised edge and the darkest
-// outside on a sunken one. The bottom and right lines include the corners.
-enum class TEdgeSide { esLeft, esTop, esRight, esBottom };
-using TEdgeSides = TSet<TEdgeSide>;
-constexpr TEdgeSides kAllEdgeSides{TEdgeSide::esLeft, TEdgeSide::esTop, TEdgeSide::esRight, TEdgeSide::esBottom};
-void DrawEdge3D(TCanvas& canvas, const QRect& rect, bool raised, bool soft, TEdgeSides sides = kAllEdgeSides);

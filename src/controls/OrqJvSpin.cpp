@@ -1,6 +1,8 @@
 #include "controls/OrqJvSpin.h"
 
+#include "controls/EdgeDrawing.h"
 #include "controls/Glyphs.h"
+#include "controls/OrqJvSpeedButton.h"
 #include "toolkit/Application.h"
 #include "toolkit/Forms.h"
 #include "toolkit/FreeWatch.h"
@@ -260,8 +262,7 @@ void TOrqJvSpinButton::TimerTick() {
 
 void TOrqJvSpinButton::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
   if (button == TMouseButton::mbLeft && Widget()->isEnabled()) {
-    if (m_focusControl && m_focusControl->TabStop() && m_focusControl->CanFocus() && !m_focusControl->Focused())
-      m_focusControl->SetFocus();
+    FocusOnPress(m_focusControl);
     if (m_pressed == TPart::None) {
       m_downPart = PartAt(x, y);
       SetPressed(m_downPart);

@@ -1,5 +1,6 @@
 #include "controls/OrqJvToolEdit.h"
 
+#include "controls/EdgeDrawing.h"
 #include "controls/Glyphs.h"
 #include "toolkit/Bitmap.h"
 #include "toolkit/Forms.h"
@@ -28,30 +29,16 @@ namespace {
 // The picture the class offers for ikDefault.
 const QImage& DefaultPicture() { return Glyphs::SpinDownPole(); }
 
-// A picture drawn normally, or embossed in the highlight and shadow colours
-// when disabled.
-void DrawPicture(TCanvas& canvas, int x, int y, const QImage& picture, bool enabled) {
-  if (picture.isNull()) return;
-  if (enabled) {
-    canvas.Draw(x, y, picture);
-    return;
-  }
-  canvas.Draw(x + 1, y + 1, RecolorGlyph(picture, ColorToQColor(clBtnHighlight)));
-  canvas.Draw(x, y, RecolorGlyph(picture, ColorToQColor(clBtnShadow)));
-}
-
 }  // namespace
 
 // ---- TOrqJvEditButton ----
 
 const TClassInfo& TOrqJvEditButton::StaticClass() {
-  static const TClassInfo info("TOrqJvEditButton", &TGraphicControl::StaticClass());
+  static const TClassInfo info("TOrqJvEditButton", &TOrqJvSpeedButton::StaticClass());
   return info;
 }
 
-TOrqJvEditButton::TOrqJvEditButton(TComponent* owner) : TGraphicControl(owner) {
-  SetClickEvents(false);
-  SetColor(clBtnFace);
+TOrqJvEditButton::TOrqJvEditButton(TComponent* owner) : TOrqJvSpeedButton(owner) {
   Widget()->setCursor(Qt::ArrowCursor);
 }
 
@@ -60,73 +47,10 @@ void TOrqJvEditButton::SetFlat(bool value) {
   Invalidate();
 }
 
-void TOrqJvEditButton::SetFocusControl(TWinControl* control) {
-  if (control == m_focusControl) return;
-  if (m_focusControl) m_focusControl->RemoveFreeNotification(this);
-  m_focusControl = control;
-  if (control) control->FreeNotification(this);
-}
-
-void TOrqJvEditButton::Notification(TComponent* component, TOperation operation) {
-  TGraphicControl::Notification(component, operation);
-  if (operation == TOperation::opRemove && component == m_focusControl) m_focusControl = nullptr;
-}
-
 void TOrqJvEditButton::SetPicture(TJvImageKind kind, const QImage& picture) {
   m_kind = kind;
   m_picture = picture;
   Invalidate();
-}
-
-bool TOrqJvEditButton::WndProc(TMessage& message) {
-  switch (message.Kind) {
-    case TMessageKind::MouseEnter:
-    case TMessageKind::MouseLeave:
-      m_hot = message.Kind == TMessageKind::MouseEnter;
-      Invalidate();
-      break;
-    case TMessageKind::MouseUp:
-      // Handled here completely: the click comes last, so a handler that
-      // frees the edit (and this button) returns into nothing of ours.
-      MouseUp(message.Button, message.Shift, message.Pos.x(), message.Pos.y());
-      return false;
-    default:
-      break;
-  }
-  return TGraphicControl::WndProc(message);
-}
-
-void TOrqJvEditButton::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
-  if (button == TMouseButton::mbLeft && Widget()->isEnabled()) {
-    if (m_focusControl && m_focusControl->TabStop() && m_focusControl->CanFocus() && !m_focusControl->Focused())
-      m_focusControl->SetFocus();
-    m_tracking = true;
-    m_down = true;
-    Invalidate();
-  }
-  TGraphicControl::MouseDown(button, shift, x, y);
-}
-
-void TOrqJvEditButton::MouseMove(TShiftState shift, int x, int y) {
-  if (m_tracking) {
-    const bool inside = QRect(0, 0, Width(), Height()).contains(x, y);
-    if (inside != m_down) {
-      m_down = inside;
-      Invalidate();
-    }
-  }
-  TGraphicControl::MouseMove(shift, x, y);
-}
-
-void TOrqJvEditButton::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
-  const bool click = button == TMouseButton::mbLeft && m_tracking && m_down;
-  if (button == TMouseButton::mbLeft && m_tracking) {
-    m_tracking = false;
-    m_down = false;
-    Invalidate();
-  }
-  TGraphicControl::MouseUp(button, shift, x, y);
-  if (click) Click();
 }
 
 void TOrqJvEditButton::Paint() {
@@ -136,24 +60,15 @@ void TOrqJvEditButton::Paint() {
   if (edit && edit->ThemedDropDown() && edit->Widget()) {
     // This button's part of the themed combo box the edit shows.
     const QPoint at = Widget()->mapTo(edit->Widget(), QPoint(0, 0));
-    canvas.Draw(0, 0, edit->ThemedPicture(m_down, m_hot).copy(QRect(at, QSize(Width(), Height()))));
+    canvas.Draw(0, 0, edit->ThemedPicture(Pressed(), Hot()).copy(QRect(at, QSize(Width(), Height()))));
     return;
   }
   const QRect all(0, 0, Width(), Height());
   canvas.Brush().SetColor(clBtnFace);
   canvas.FillRect(all);
   if (m_flat) {
-    if (m_down || (m_hot && enabled)) {
-      const TColor light = m_down ? clBtnShadow : clBtnHighlight;
-      const TColor dark = m_down ? clBtnHighlight : clBtnShadow;
-      canvas.Brush().SetColor(light);
-      canvas.FillRect(QRect(0, 0, all.width() - 1, 1));
-      canvas.FillRect(QRect(0, 0, 1, all.height() - 1));
-      canvas.Brush().SetColor(dark);
-      canvas.FillRect(QRect(all.width() - 1, 0, 1, all.height()));
-      canvas.FillRect(QRect(0, all.height() - 1, all.width(), 1));
-    }
-  } else if (m_down) {
+    if (Pressed() || (Hot() && enabled)) DrawThinEdge(canvas, all, !Pressed());
+  } else if (Pressed()) {
     canvas.Brush().SetColor(clBtnShadow);
     canvas.FrameRect(all);
   } else {
@@ -164,7 +79,7 @@ void TOrqJvEditButton::Paint() {
     canvas.Brush().SetColor(clBtnHighlight);
     canvas.FillRect(QRect(1, 1, 1, std::max(0, all.height() - 2)));
   }
-  const int shift = m_down ? 1 : 0;
+  const int shift = Pressed() ? 1 : 0;
   const int x = (all.width() - m_picture.width()) / 2 + shift;
   const int y = (all.height() - m_picture.height()) / 2 + shift;
   DrawPicture(canvas, x, y, m_picture, enabled);

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "controls/OrqJvExEdit.h"
+#include "controls/OrqJvSpeedButton.h"
 
 #include <memory>
 
@@ -14,10 +15,8 @@ class TImageList;
 enum class TJvImageKind { ikCustom, ikDefault, ikDropDown, ikEllipsis };
 const TTypeInfo& JvImageKindType();
 
-// The combo edit's button: a speed button that shows the edit's picture. It
-// is down while the left button is held over it and clicks when released
-// over it.
-class TOrqJvEditButton : public TGraphicControl {
+// The combo edit's button: a speed button that shows the edit's picture.
+class TOrqJvEditButton : public TOrqJvSpeedButton {
  public:
   static const TClassInfo& StaticClass();
   const TClassInfo& ClassType() const override { return StaticClass(); }
@@ -25,11 +24,6 @@ class TOrqJvEditButton : public TGraphicControl {
 
   bool Flat() const { return m_flat; }
   void SetFlat(bool value);
-  // Pressed and the pointer over it.
-  bool Down() const { return m_down; }
-  // The control that takes the focus when the button is pressed.
-  TWinControl* FocusControl() const { return m_focusControl; }
-  void SetFocusControl(TWinControl* control);
   // What the button shows, decided by the edit.
   TJvImageKind Kind() const { return m_kind; }
   const QImage& Picture() const { return m_picture; }
@@ -37,18 +31,9 @@ class TOrqJvEditButton : public TGraphicControl {
 
  protected:
   void Paint() override;
-  bool WndProc(TMessage& message) override;
-  void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
-  void MouseMove(TShiftState shift, int x, int y) override;
-  void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
-  void Notification(TComponent* component, TOperation operation) override;
 
  private:
   bool m_flat = false;
-  bool m_down = false;
-  bool m_tracking = false;
-  bool m_hot = false;
-  TWinControl* m_focusControl = nullptr;
   TJvImageKind m_kind = TJvImageKind::ikCustom;
   QImage m_picture;
 };

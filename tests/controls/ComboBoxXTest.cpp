@@ -157,6 +157,10 @@ TEST_F(ComboBoxX, AnExactItemOrBackspaceCompletesNothing) {
   EXPECT_EQ(combo->GetText(), "Action");
   PressKey(combo->LineEdit(), Qt::Key_Backspace, Qt::NoModifier, "\b");
   EXPECT_EQ(combo->GetText(), "A");
+  PressKey(combo->LineEdit(), Qt::Key_Home);  // keys that type nothing complete nothing
+  PressKey(combo->LineEdit(), Qt::Key_End);
+  EXPECT_EQ(combo->GetText(), "A");
+  EXPECT_FALSE(combo->LineEdit()->hasSelectedText());
   combo->SetAutoComplete(false);
   TypeText(combo->LineEdit(), "c");
   EXPECT_EQ(combo->GetText(), "Ac");

@@ -81,7 +81,7 @@ TEST_F(ComboEdit, TheButtonAndAltDownPressIt) {
   // A release away from the button is no click.
   MouseEvent(edit->Button()->Widget(), QEvent::MouseButtonPress, QPoint(3, 3), Qt::LeftButton);
   MouseEvent(edit->Button()->Widget(), QEvent::MouseMove, QPoint(-20, 3), Qt::LeftButton);
-  EXPECT_FALSE(edit->Button()->Down());
+  EXPECT_FALSE(edit->Button()->Pressed());
   MouseEvent(edit->Button()->Widget(), QEvent::MouseButtonRelease, QPoint(-20, 3), Qt::NoButton);
   EXPECT_EQ(clicks, 1);
   PressKey(edit->LineEdit(), Qt::Key_Down, Qt::AltModifier);
