@@ -390,12 +390,15 @@ TEST_F(SpinEdit, ArrowKeysStepAlsoWithTheEditorOff) {
   PressKey(Line(), Qt::Key_Up);
   PressKey(Line(), Qt::Key_Down);
   EXPECT_EQ(spin->GetText(), "1");
+  spin->Button()->TopClick();  // the button too
+  EXPECT_EQ(spin->GetText(), "2");
+  EXPECT_TRUE(Line()->isReadOnly());
   spin->SetArrowKeys(false);
   PressKey(Line(), Qt::Key_Up);
-  EXPECT_EQ(spin->GetText(), "1");
+  EXPECT_EQ(spin->GetText(), "2");
   spin->SetReadOnly(true);
   spin->UpClick();
-  EXPECT_EQ(spin->GetText(), "1");
+  EXPECT_EQ(spin->GetText(), "2");
 }
 
 TEST_F(SpinEdit, TheWheelStepsPerNotchAndOnlyWhenFocused) {
