@@ -10,6 +10,7 @@
 #include "support/TestSupport.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QLineEdit>
 
 #include <ostream>
@@ -213,6 +214,38 @@ TEST_F(ComboEdit, DisabledTheTextIsGreyOnTheWindowColour) {
   EXPECT_EQ(PixelAt(picture, 3, 3), Sys(clWindow));
   edit->SetDisabledColor(clBtnFace);
   EXPECT_EQ(PixelAt(edit->Widget()->grab().toImage(), 3, 3), Sys(clBtnFace));
+}
+
+TEST_F(ComboEdit, ClipboardCommandsCanBeSwitchedOff) {
+  edit->SetText("kept");
+  QGuiApplication::clipboard()->setText("before");
+  edit->SetClipboardCommands({TClipboardCommand::caPaste});
+  edit->LineEdit()->selectAll();
+  PressKey(edit->LineEdit(), Qt::Key_C, Qt::ControlModifier);
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), "before");
+  PressKey(edit->LineEdit(), Qt::Key_X, Qt::ControlModifier);
+  EXPECT_EQ(edit->GetText(), "kept");
+  edit->SetClipboardCommands({TClipboardCommand::caCopy, TClipboardCommand::caCut});
+  edit->LineEdit()->selectAll();
+  PressKey(edit->LineEdit(), Qt::Key_C, Qt::ControlModifier);
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), "kept");
+  PressKey(edit->LineEdit(), Qt::Key_X, Qt::ControlModifier);
+  EXPECT_EQ(edit->GetText(), "");
+  EXPECT_TRUE(edit->Modified());
+}
+
+TEST_F(ComboEdit, AutoSizeFollowsTheFontUnlessTheBoundsAreStored) {
+  edit->Font().SetHeight(-16);
+  const int large = FontTextHeight(edit->Font()) + 8;
+  EXPECT_EQ(edit->Height(), large);
+  form.BeginLoading();
+  edit->Font().SetHeight(-11);
+  form.EndLoading();
+  EXPECT_EQ(edit->Height(), large);  // kept while loading
+  edit->SetAutoSize(false);
+  edit->SetHeight(40);
+  edit->Font().SetHeight(-12);
+  EXPECT_EQ(edit->Height(), 40);
 }
 
 }  // namespace

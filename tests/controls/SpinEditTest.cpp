@@ -547,6 +547,18 @@ TEST_F(SpinEdit, TheHeightRuleKeepsStoredHeights) {
   EXPECT_EQ(spin->Height(), 5);
 }
 
+TEST_F(SpinEdit, HotTrackingShowsAFlatBorderAtRest) {
+  spin->SetHotTrack(true);
+  QImage picture = spin->Widget()->grab().toImage();
+  EXPECT_EQ(PixelAt(picture, 0, 0), Sys(clBtnShadow));
+  EXPECT_EQ(PixelAt(picture, 1, 5), Sys(clWindow));
+  TMessage enter;
+  enter.Kind = TMessageKind::MouseEnter;
+  spin->Dispatch(enter);
+  picture = spin->Widget()->grab().toImage();
+  EXPECT_EQ(PixelAt(picture, 1, 5), Sys(cl3DDkShadow));  // the sunken edge's inner line
+}
+
 TEST_F(SpinEdit, EnablingFollowsToTheButton) {
   spin->SetEnabled(false);
   EXPECT_FALSE(spin->Button()->Enabled());
