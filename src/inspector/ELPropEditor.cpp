@@ -47,10 +47,6 @@ void TELPropEditor::SetPropEntry(int index, TObject* instance, const TPropInfo* 
   (*m_props)[static_cast<size_t>(index)] = TELPropEntry{instance, prop};
 }
 
-bool TELPropEditor::HasInstance(const TObject* instance) const {
-  return std::any_of(m_props->begin(), m_props->end(), [&](const TELPropEntry& e) { return e.Instance == instance; });
-}
-
 void TELPropEditor::ForgetInstance(const TObject* instance) {
   for (TELPropEntry& e : *m_props)
     if (e.Instance == instance) e.Instance = nullptr;

@@ -112,8 +112,6 @@ class TELPropEditor {
   const TPropInfo& PropInfoAt(int index) const { return *Entry(index).PropInfo; }
   const TTypeInfo& PropTypeInfo() const { return *PropInfoAt(0).PropType; }
   void SetPropEntry(int index, TObject* instance, const TPropInfo* prop);
-  // Whether a pair holds the object (addresses compared only).
-  bool HasInstance(const TObject* instance) const;
   // An object that goes away leaves every pair that held it.
   void ForgetInstance(const TObject* instance);
 

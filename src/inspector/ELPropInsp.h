@@ -56,7 +56,6 @@ class TELPropertyInspectorItem : public TELPropsPageItem {
   // The row's caption, edit style, expansion, read-only state and value
   // from the editor.
   void UpdateParams();
-  const QString& ValueText() const { return m_valueText; }
 
   QString DisplayValue() const override { return m_valueText; }
   // Writes a different text (letter case counts) through the editor.

@@ -450,12 +450,21 @@ void TELCustomPropsPage::PlaceEditor() {
   const bool shown = !cell.isEmpty() && m_row < m_topRow + std::max(1, VisibleRowCount());
   if (!shown) {
     // Keys typed meanwhile go to the page, which shows the editor again.
-    if (m_editor->Focused()) Widget()->setFocus(Qt::OtherFocusReason);
+    if (m_editor->Focused()) {
+      m_focusToPage = true;
+      struct Done {
+        bool& flag;
+        ~Done() { flag = false; }
+      } done{m_focusToPage};
+      Widget()->setFocus(Qt::OtherFocusReason);
+    }
     m_editor->Hide();
     return;
   }
   m_editor->SetBounds(cell.left(), cell.top(), cell.width(), cell.height() - 2);
   m_editor->Show();
+  // The focus the page kept while the editor was scrolled away goes back.
+  if (Widget()->hasFocus() && m_editor->CanFocus()) m_editor->SetFocus();
 }
 
 void TELCustomPropsPage::SetValuesColor(TColor value) {
@@ -515,7 +524,7 @@ bool TELCustomPropsPage::WndProc(TMessage& m) {
 
 void TELCustomPropsPage::DoEnter() {
   TCustomControl::DoEnter();
-  if (m_editor->Visible() && m_editor->CanFocus()) m_editor->SetFocus();
+  if (!m_focusToPage && m_editor->Visible() && m_editor->CanFocus()) m_editor->SetFocus();
 }
 
 void TELCustomPropsPage::ToggleItem(TELPropsPageItem* item) {

@@ -273,6 +273,8 @@ class TELCustomPropsPage : public TCustomControl {
   bool m_selecting = false;
   QPoint m_lastPress;
   bool m_loadingEditor = false;
+  // The focus goes from the hidden editor to the page itself.
+  bool m_focusToPage = false;
   TELPropsPageInplaceEdit* m_editor = nullptr;
   QScrollBar* m_scrollBar = nullptr;
   bool m_syncingScrollBar = false;

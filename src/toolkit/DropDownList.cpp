@@ -89,7 +89,7 @@ class TDropDownList::Watcher : public QObject {
       case QEvent::MouseButtonDblClick:
       case QEvent::NonClientAreaMouseButtonPress: {
         auto* widget = qobject_cast<QWidget*>(watched);
-        if (!widget || !widget->isWidgetType()) return false;
+        if (!widget) return false;
         QWidget* window = m_list.m_window.get();
         const bool inside = widget == window || window->isAncestorOf(widget);
         const QWidget* opener = m_list.m_opener;

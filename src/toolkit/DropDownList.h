@@ -44,8 +44,7 @@ class TDropDownList {
   TFont& Font();
   // Text height of the font: the height of a row, and where a measured row starts.
   int ItemHeight() const;
-  TColor Color() const { return m_color; }
-  TColor TextColor() const { return m_textColor; }
+  // The colours of the rows that are not current.
   void SetColors(TColor background, TColor text);
 
   // With owner drawing each row's height is ItemHeight passed through

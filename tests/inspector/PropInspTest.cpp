@@ -251,8 +251,14 @@ TEST_F(InspectorRows, ASetterThatFailsOnTheSecondObjectRefreshesTheRowsAndReport
 
 TEST_F(InspectorRows, ClearFromOnModifiedDuringATypedWriteIsRefused) {
   inspector->Add(first);
-  inspector->OnModified = [&](TObject*) { inspector->Clear(); };
+  bool changing = false;
+  inspector->OnModified = [&](TObject*) {
+    changing = inspector->Changing();
+    inspector->Clear();
+  };
   Type("Count", "3");
+  EXPECT_TRUE(changing);
+  EXPECT_FALSE(inspector->Changing());
   EXPECT_EQ(Errors(), QStringList({"Property inspector is changing property value. Can not change objects"}));
   EXPECT_EQ(inspector->Objects().size(), 1u);
 }

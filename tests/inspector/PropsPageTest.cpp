@@ -262,12 +262,14 @@ TEST_F(PropsPage, ArrowKeysMoveAndCommitTheRowLeft) {
 TEST_F(PropsPage, TextTypedForARowIsNeverAppliedToTheRowThatTakesItsPlace) {
   TestItem* a = AddRow("A", "1");
   TypeKeys("pending");
+  EXPECT_EQ(page->EditItem(), a);
+  EXPECT_EQ(page->EditText(), "pending");
   // A rebuild puts another item where the first one was.
   page->BeginUpdate();
   page->Items().Delete(0);
+  EXPECT_EQ(page->EditItem(), nullptr);
   TestItem* b = AddRow("B", "2");
   page->EndUpdate();
-  static_cast<void>(a);
   QTest::keyClick(Edit(), Qt::Key_Return);
   EXPECT_EQ(b->DisplayValue(), "2");
   EXPECT_EQ(b->writes, 0);
@@ -288,6 +290,24 @@ TEST_F(PropsPage, TextTypedBeforeACollapseAboveGoesToItsOwnRowOrNowhere) {
   EXPECT_EQ(after->DisplayValue(), "y");
   EXPECT_EQ(last->DisplayValue(), "x");
   EXPECT_EQ(last->writes + after->writes, 0);
+}
+
+TEST_F(PropsPage, TextTypedBeforeAScrollStaysWithItsRow) {
+  TestItem* first = AddRow("First", "1");
+  for (int i = 0; i < 30; ++i) AddRow(QString("Row%1").arg(i), "v");
+  form->Widget()->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(form->Widget()));
+  page->InplaceEditor()->SetFocus();
+  TypeKeys("typed");
+  page->Scroll(TELScrollCode::scPageDown);
+  EXPECT_FALSE(page->InplaceEditor()->Visible());
+  EXPECT_TRUE(page->Widget()->hasFocus());
+  page->Scroll(TELScrollCode::scTop);
+  EXPECT_TRUE(Edit()->hasFocus());
+  EXPECT_EQ(Edit()->text(), "typed");
+  QTest::keyClick(Edit(), Qt::Key_Down);
+  EXPECT_EQ(first->DisplayValue(), "typed");
+  EXPECT_EQ(page->Row(), 1);
 }
 
 TEST_F(PropsPage, AutoUpdateWritesEveryKey) {
