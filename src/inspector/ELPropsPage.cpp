@@ -248,7 +248,11 @@ void TELCustomPropsPage::ReloadEditor() {
   } loaded{m_loadingEditor};
   m_editText = item ? item->DisplayValue() : QString();
   m_editItem = item;
-  if (m_editor->Text() != m_editText) m_editor->SetText(m_editText);
+  if (m_editor->Text() != m_editText) {
+    m_editor->SetText(m_editText);
+    // The start of a value that is longer than the cell shows.
+    m_editor->SetSel(0, 0);
+  }
   const bool editable = CanEditModify();
   if (editable) m_editor->SetColors(clWindow, clWindowText);
   else m_editor->SetColors(Color(), m_valuesColor);
