@@ -3,6 +3,7 @@
 // the drawing of cells.
 #include "inspector/ELPropsPageEdit.h"
 #include "toolkit/Application.h"
+#include "toolkit/Edit.h"
 #include "toolkit/Forms.h"
 
 #include "support/RecordingDialogs.h"
@@ -308,6 +309,24 @@ TEST_F(PropsPage, TextTypedBeforeAScrollStaysWithItsRow) {
   QTest::keyClick(Edit(), Qt::Key_Down);
   EXPECT_EQ(first->DisplayValue(), "typed");
   EXPECT_EQ(page->Row(), 1);
+}
+
+TEST_F(PropsPage, TheFocusLeavingThePageCommitsAndClosesTheListWithoutAChoice) {
+  TestItem* a = AddRow("A", "v1");
+  a->values << "v1" << "v2";
+  a->SetEditStyle(TELPropEditStyle::esPickList);
+  auto* other = new TEdit(form);
+  other->SetParent(form);
+  other->SetBounds(250, 10, 100, 21);
+  form->Widget()->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(form->Widget()));
+  page->InplaceEditor()->SetFocus();
+  TypeKeys("v2x");
+  page->InplaceEditor()->DropDown();
+  QTest::keyClick(Edit(), Qt::Key_Up);
+  other->SetFocus();
+  EXPECT_FALSE(page->InplaceEditor()->ListVisible());
+  EXPECT_EQ(a->DisplayValue(), "v2x");
 }
 
 TEST_F(PropsPage, AutoUpdateWritesEveryKey) {
