@@ -4,6 +4,7 @@
 #include "controls/OrqStringList.h"
 #include "frame/defaultgui.h"
 #include "frame/framemovie.h"
+#include "inspector/ELPropInsp.h"
 #include "lang/IniFile.h"
 #include "lang/OrqTranslator.h"
 #include "lang/frameLanguage.h"
@@ -218,9 +219,12 @@ void TMainForm::CreateLeftColumn() {
   m_cbNames = Make<TComboBox>(this, m_panelLeft, "CBNames", {8, 64, 217, 21});
   m_cbNames->SetStyle(TComboBoxStyle::csDropDownList);
   m_cbNames->SetSorted(true);
-  m_inspector = Make<TPanel>(this, m_panelLeft, "PInspector", {8, 88, 217, 185});
-  m_inspector->SetBevelOuter(TBevelCut::bvLowered);
-  m_inspector->SetColor(clWindow);
+  m_inspector = Make<TELPropertyInspector>(this, m_panelLeft, "PInspector", {8, 88, 217, 185});
+  m_inspector->SetSplitter(108);
+  m_inspector->OnFilterProp = [this](TObject* sender, TObject* instance, const TPropInfo& prop, bool& includeProp) {
+    PInspectorFilterProp(sender, instance, prop, includeProp);
+  };
+  m_inspector->OnModified = [this](TObject* sender) { PInspectorModified(sender); };
   auto* fileProperties = MakeLabel(this, m_panelLeft, "Label1", {8, 368, 217, 17}, "File properties");
   fileProperties->SetAlignment(TAlignment::taCenter);
   MakeLabel(this, m_panelLeft, "Label5", {8, 395, 49, 17}, "Version:");
@@ -313,6 +317,30 @@ void TMainForm::PaintStarRating() {
     canvas.BrushCopy(QRect(20 * i, 0, 20, 20), star, QRect(0, 0, 20, 20), clFuchsia);
 }
 
+void TMainForm::PInspectorFilterProp(TObject*, TObject*, const TPropInfo& prop, bool& includeProp) {
+  static const QStringList shown{QStringLiteral("Caption"), QStringLiteral("Width"),   QStringLiteral("Left"),
+                                 QStringLiteral("Top"),     QStringLiteral("Height"),  QStringLiteral("Visible"),
+                                 QStringLiteral("Anchors")};
+  includeProp = shown.contains(prop.Name, Qt::CaseSensitive);
+}
+
+void TMainForm::PInspectorModified(TObject*) {
+  m_layoutModified = true;
+  m_actionReset->SetEnabled(true);
+  // The star image keeps its size whatever is typed, as the designer keeps
+  // it from being resized with the mouse. The inspected objects are the
+  // selected controls.
+  bool snapped = false;
+  for (TObject* object : m_inspector->Objects()) {
+    auto* control = dynamic_cast<TControl*>(object);
+    if (!control || control->Name() != QLatin1String("StarRating")) continue;
+    TControl* star = m_frmMovie->StarRating();
+    star->SetBounds(star->Left(), star->Top(), 200, 20);
+    snapped = true;
+  }
+  if (snapped) m_inspector->RefreshValues();
+}
+
 void TMainForm::ApplyLanguage() { ApplyLanguageFile(Settings->GetLanguageFile()); }
 
 void TMainForm::ApplyLanguageFile(const QString& fileName) {
@@ -335,6 +363,7 @@ void TMainForm::ApplyLanguageFile(const QString& fileName) {
   // "Enable editing" stays off: this build has no design surface to switch on.
   m_actionSave->SetEnabled(true);
   m_actionSaveAs->SetEnabled(true);
+  m_inspector->RefreshValues();
 }
 
 void TMainForm::ActionOpenExecute(TObject*) {
@@ -436,4 +465,5 @@ void TMainForm::ActionResetExecute(TObject*) {
   ApplyDefaultGUI(*m_frmMovie);
   m_layoutModified = false;
   m_actionReset->SetEnabled(false);
+  m_inspector->RefreshValues();
 }

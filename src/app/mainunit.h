@@ -19,6 +19,8 @@ class TActionList;
 class TAction;
 class TMovieFrame;
 class TOrqStringList;
+class TELPropertyInspector;
+class TPropInfo;
 
 // What the language dialog chose last for the panel's layout.
 enum class TGUIChoice {
@@ -64,6 +66,13 @@ class TMainForm : public TForm {
   void ActionSaveAsExecute(TObject* sender);
   void ActionResetExecute(TObject* sender);
 
+  // The property inspector over the selected controls, and its events: only
+  // the seven layout properties are shown; every written value marks the
+  // layout modified, enables Reset GUI and keeps the star image 200 x 20.
+  TELPropertyInspector* PInspector() const { return m_inspector; }
+  void PInspectorFilterProp(TObject* sender, TObject* instance, const TPropInfo& prop, bool& includeProp);
+  void PInspectorModified(TObject* sender);
+
   TEdit* EVersion() const { return m_eVersion; }
   TMemo* MAuthor() const { return m_mAuthor; }
   TMemo* MComments() const { return m_mComments; }
@@ -84,7 +93,7 @@ class TMainForm : public TForm {
   TToolBar* m_toolbarLeft = nullptr;
   TCheckBox* m_cbLock = nullptr;
   TComboBox* m_cbNames = nullptr;
-  TPanel* m_inspector = nullptr;
+  TELPropertyInspector* m_inspector = nullptr;
   TEdit* m_eVersion = nullptr;
   TMemo* m_mAuthor = nullptr;
   TMemo* m_mComments = nullptr;

@@ -30,6 +30,16 @@ int RoundEven(double x) { return static_cast<int>(std::nearbyint(x)); }
 
 // ---- types ----
 
+const TTypeInfo& CoordinateType() {
+  static const TTypeInfo info = TTypeInfo::Ordinal(TTypeKind::tkInteger, "TCoordinate", TOrdType::otSLong, -32768, 32767);
+  return info;
+}
+
+const TTypeInfo& ExtentType() {
+  static const TTypeInfo info = TTypeInfo::Ordinal(TTypeKind::tkInteger, "TExtent", TOrdType::otSLong, 0, 32767);
+  return info;
+}
+
 const TTypeInfo& AnchorKindType() {
   static const TTypeInfo info = TTypeInfo::Enumeration("TAnchorKind", {"akLeft", "akTop", "akRight", "akBottom"});
   return info;
@@ -140,10 +150,10 @@ void TControl::PublishStandard(TClassInfo& info, std::initializer_list<const cha
   // The common control properties, described once and published by name.
   static const TClassInfo table("TControlStandard", nullptr, [](TClassInfo& c) {
     Publisher<TControl>(c)
-        .Prop("Left", Types::Integer(), &TControl::Left, &TControl::SetLeft)
-        .Prop("Top", Types::Integer(), &TControl::Top, &TControl::SetTop)
-        .Prop("Width", Types::Integer(), &TControl::Width, &TControl::SetWidth)
-        .Prop("Height", Types::Integer(), &TControl::Height, &TControl::SetHeight)
+        .Prop("Left", CoordinateType(), &TControl::Left, &TControl::SetLeft)
+        .Prop("Top", CoordinateType(), &TControl::Top, &TControl::SetTop)
+        .Prop("Width", ExtentType(), &TControl::Width, &TControl::SetWidth)
+        .Prop("Height", ExtentType(), &TControl::Height, &TControl::SetHeight)
         .Prop("Cursor", Types::TCursor(), &TControl::Cursor, &TControl::SetCursor)
         .Prop("Hint", Types::String(), &TControl::Hint, &TControl::SetHint)
         .Prop("Align", AlignType(), &TControl::Align, &TControl::SetAlign)

@@ -28,6 +28,11 @@ using TAnchors = TSet<TAnchorKind>;
 enum class TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient, alCustom };
 enum class TAlignment { taLeftJustify, taRightJustify, taCenter };
 
+// The types of the published bounds: positions within -32768 .. 32767 and
+// sizes within 0 .. 32767, so that a typed value leaves room for the sums
+// and differences later drawing and layout make of them.
+const TTypeInfo& CoordinateType();
+const TTypeInfo& ExtentType();
 const TTypeInfo& AnchorKindType();
 const TTypeInfo& AnchorsType();
 const TTypeInfo& AlignType();

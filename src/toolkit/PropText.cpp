@@ -54,7 +54,7 @@ void SetOrdinalName(TObject& object, const TPropInfo& prop, const QString& text)
       return;
     }
     default: {
-      const int64_t value = StrToInt64(text);
+      const int64_t value = IntegerFromText(type, text);
       CheckRange(type, value);
       SetOrdProp(object, prop, value);
       return;
@@ -69,7 +69,7 @@ QString OrdinalName(const TTypeInfo& type, int64_t value) {
     case TTypeKind::tkChar:
     case TTypeKind::tkWChar: return CharToText(value);
     default:
-      return type.OrdType == TOrdType::otULong ? IntToStr(static_cast<uint32_t>(value)) : IntToStr(value);
+      return IntegerToText(type, value);
   }
 }
 
@@ -131,20 +131,26 @@ std::optional<int64_t> CharFromText(const QString& text) {
 
 bool InOrdinalRange(const TTypeInfo& type, int64_t value) { return value >= type.MinValue && value <= type.MaxValue; }
 
+QString IntegerToText(const TTypeInfo& type, int64_t value) {
+  return type.OrdType == TOrdType::otULong ? IntToStr(static_cast<uint32_t>(value)) : IntToStr(value);
+}
+
+int64_t IntegerFromText(const TTypeInfo& type, const QString& text) {
+  int32_t pattern = 0;
+  if (type.OrdType == TOrdType::otSLong && TryStrToInt(text, pattern)) return pattern;
+  return StrToInt64(text);
+}
+
 QString FloatToText(double value, TFloatType floatType) {
-  switch (floatType) {
-    case TFloatType::ftSingle: return FloatToStrG(value, 7);
-    case TFloatType::ftDouble: return FloatToStrG(value, 15);
-    case TFloatType::ftExtended:
-    case TFloatType::ftComp:
-    case TFloatType::ftCurr: break;
-  }
-  return FloatToStrG(value, 18);
+  // Every float kind is held in a double here: digits beyond its 15 would
+  // only show the binary rounding (0.1 as 0.100000000000000006).
+  return FloatToStrG(value, floatType == TFloatType::ftSingle ? 7 : 15);
 }
 
 QString VariantToText(const TVariant& value) {
-  constexpr uint16_t kErrorCode = 9;
-  if (value.BasicType() == kErrorCode) return QStringLiteral("ERROR");
+  // Code 9 is how error values were long shown; varError is what they are.
+  constexpr uint16_t kOldErrorCode = 9;
+  if (value.BasicType() == kOldErrorCode || value.BasicType() == varError) return QStringLiteral("ERROR");
   if (value.IsNull()) return QStringLiteral("(Null)");
   return value.ToText();
 }

@@ -18,7 +18,8 @@ enum class TOrdinalText {
   Numbers,
   // What a user reads and types: an enumeration by its name, a set as
   // "[akLeft,akTop]", a char as itself or as "#" and its code, integers as
-  // 64-bit integer texts within the type's bounds.
+  // 64-bit integer texts within the type's bounds (a signed 32-bit type also
+  // takes hexadecimal texts up to $FFFFFFFF as their bit pattern).
   Names,
 };
 
@@ -52,10 +53,19 @@ QString CharToText(int64_t code);
 std::optional<int64_t> CharFromText(const QString& text);
 // Whether an ordinal lies within the type's MinValue .. MaxValue.
 bool InOrdinalRange(const TTypeInfo& type, int64_t value);
+// An integer in decimal, unsigned for the unsigned 32-bit types.
+QString IntegerToText(const TTypeInfo& type, int64_t value);
+// A typed integer text (not range-checked): an optional sign, then decimal
+// digits or hexadecimal ones after "$", "x" or "0x"; a signed 32-bit type
+// also takes hexadecimal texts up to $FFFFFFFF as their bit pattern, so that
+// a value shown that way ("$FF000019", an unnamed system colour) can be
+// typed back. EConvertError for a text that is no integer.
+int64_t IntegerFromText(const TTypeInfo& type, const QString& text);
 // General number format with the significant digits of the float type:
-// single 7, double 15, extended, comp and currency 18.
+// single 7, every other kind 15 (all are held in a double).
 QString FloatToText(double value, TFloatType floatType);
-// "(Null)" for Null, "ERROR" for type code 9, otherwise TVariant::ToText
+// "(Null)" for Null, "ERROR" for an error value (type code 10, and 9 as it
+// was long written), otherwise TVariant::ToText
 // (empty for Unassigned, "True"/"False", numbers and dates in the locale's
 // notation, currency without a symbol).
 QString VariantToText(const TVariant& value);

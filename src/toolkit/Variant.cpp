@@ -168,7 +168,7 @@ QString TVariant::ToText() const {
     case varDouble:
       return FloatToStrG(std::get<double>(m_value), 15);
     case varCurrency:
-      return FloatToStrG(std::get<double>(m_value), 19);
+      return FloatToStrG(std::get<double>(m_value), 15);
     case varDate:
       return DateTimeToText(std::get<double>(m_value));
     case varOleStr:

@@ -5,6 +5,8 @@
 #include "toolkit/Control.h"
 #include "toolkit/Screen.h"
 
+#include <optional>
+
 namespace {
 
 // A component by name among those the root owns, and those they own.
@@ -15,19 +17,23 @@ TComponent* FindOwned(const TComponent& root, const QString& name) {
   return nullptr;
 }
 
-// The centre of a named control relative to its form's client area.
-QPoint CentreInForm(const TCustomForm& form, const char* name) {
+// A point of a named control relative to its form's client area; its centre
+// without a point.
+QPoint PointInForm(const TCustomForm& form, const char* name, std::optional<QPoint> at = std::nullopt) {
   auto* control = dynamic_cast<TControl*>(FindOwned(form, QString::fromLatin1(name)));
   if (!control) {
     ADD_FAILURE() << "no control " << name << " on " << form.Name().toStdString();
     return {};
   }
-  return control->ClientOrigin() - form.ClientOrigin() + QPoint(control->Width() / 2, control->Height() / 2);
+  return control->ClientOrigin() - form.ClientOrigin() + at.value_or(QPoint(control->Width() / 2, control->Height() / 2));
 }
 
 }  // namespace
 
-RealInputTest::RealInputTest() {
+RealInputTest::RealInputTest() : RealInputTest(QStringLiteral(VORNIK_PROGRAM)) {}
+
+RealInputTest::RealInputTest(const QString& programPath)
+    : program{session, programPath, QStringLiteral(VORNIK_SOURCE_DIR "/sample")} {
   // The same windows built offscreen: their controls' bounds are the tables'.
   Screen().SetPixelsPerInch(96);
   m_mainLayout = new TMainForm(nullptr);
@@ -58,11 +64,15 @@ QString RealInputTest::ExpectWindow(const QString& title) const {
 }
 
 QPoint RealInputTest::MainWindowPoint(const char* name) const {
-  return session.Geometry(mainWindow).topLeft() + CentreInForm(*m_mainLayout, name);
+  return session.Geometry(mainWindow).topLeft() + PointInForm(*m_mainLayout, name);
+}
+
+QPoint RealInputTest::MainWindowPoint(const char* name, const QPoint& inControl) const {
+  return session.Geometry(mainWindow).topLeft() + PointInForm(*m_mainLayout, name, inControl);
 }
 
 QPoint RealInputTest::LanguageDialogPoint(const QString& window, const char* name) const {
-  return session.Geometry(window).topLeft() + CentreInForm(*m_languageLayout, name);
+  return session.Geometry(window).topLeft() + PointInForm(*m_languageLayout, name);
 }
 
 void RealInputTest::ClickToolButton(const char* name) const { session.Click(MainWindowPoint(name)); }

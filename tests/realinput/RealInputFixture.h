@@ -15,12 +15,19 @@ class RealInputTest : public ::testing::Test {
   static constexpr const char* kLanguageTitle = "Select a language";
 
   RealInputTest();
+  // The same fixture over another build of the main window (a test host).
+  explicit RealInputTest(const QString& programPath);
   ~RealInputTest() override;
   void SetUp() override;
 
   // The centre of a control of the main window on the screen, from the
   // window's place and the control's bounds in the window's tables.
   QPoint MainWindowPoint(const char* name) const;
+  // A point inside a control of the main window (the control's own
+  // coordinates) on the screen.
+  QPoint MainWindowPoint(const char* name, const QPoint& inControl) const;
+  // The main window as the test process builds it offscreen.
+  TMainForm& MainLayout() const { return *m_mainLayout; }
   // The same for a control of the language dialog shown as `window`.
   QPoint LanguageDialogPoint(const QString& window, const char* name) const;
 
@@ -33,7 +40,7 @@ class RealInputTest : public ::testing::Test {
   QString ExpectWindow(const QString& title) const;
 
   XSession session;
-  ProgramRun program{session, QStringLiteral(VORNIK_PROGRAM), QStringLiteral(VORNIK_SOURCE_DIR "/sample")};
+  ProgramRun program;
   QString mainWindow;
 
  private:

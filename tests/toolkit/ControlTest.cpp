@@ -3,6 +3,7 @@
 #include "toolkit/Label.h"
 #include "toolkit/Panel.h"
 #include "toolkit/PropAccess.h"
+#include "toolkit/PropText.h"
 #include "toolkit/SysUtils.h"
 
 #include "support/TestSupport.h"
@@ -12,6 +13,32 @@
 #include <ostream>
 
 namespace {
+
+TEST(ControlBounds, PublishedBoundsTakeTypedValuesWithinTheirRanges) {
+  TForm form(nullptr);
+  auto* edit = new TEdit(&form);
+  edit->SetBounds(10, 20, 100, 21);
+  const struct {
+    const char* prop;
+    const char* text;
+    const char* error;
+  } refused[] = {{"Width", "-1", "Value must be between 0 and 32767"},
+                 {"Height", "32768", "Value must be between 0 and 32767"},
+                 {"Left", "-32769", "Value must be between -32768 and 32767"},
+                 {"Top", "99999", "Value must be between -32768 and 32767"}};
+  for (const auto& r : refused) {
+    try {
+      SetPropText(*edit, PropByName(*edit, r.prop), r.text, TOrdinalText::Names);
+      ADD_FAILURE() << r.prop << " took " << r.text;
+    } catch (const EPropertyError& e) {
+      EXPECT_EQ(e.Message(), r.error);
+    }
+  }
+  EXPECT_EQ(edit->BoundsRect(), QRect(10, 20, 100, 21));
+  SetPropText(*edit, PropByName(*edit, "Left"), "-32768", TOrdinalText::Names);
+  SetPropText(*edit, PropByName(*edit, "Width"), "32767", TOrdinalText::Names);
+  EXPECT_EQ(edit->BoundsRect(), QRect(-32768, 20, 32767, 21));
+}
 
 TEST(ControlBounds, BoundsAreTheWidgetGeometryAndBack) {
   TForm form(nullptr);

@@ -101,6 +101,20 @@ TEST(FloatText, SignificantDigitsFollowTheFloatType) {
   EXPECT_EQ(FloatToText(1.0 / 3.0, TFloatType::ftDouble), "0.333333333333333");
   EXPECT_EQ(FloatToText(0.5, TFloatType::ftExtended), "0.5");
   EXPECT_EQ(FloatToText(1e20, TFloatType::ftDouble), "1E20");
+  // Every kind is held in a double: no digits beyond its 15.
+  for (TFloatType type : {TFloatType::ftExtended, TFloatType::ftComp, TFloatType::ftCurr})
+    EXPECT_EQ(FloatToText(0.1, type), "0.1");
+}
+
+TEST(IntegerText, SignedThirtyTwoBitTypesTakeHexadecimalBitPatterns) {
+  EXPECT_EQ(IntegerFromText(Types::Integer(), "$FF000019"), -16777191);
+  EXPECT_EQ(IntegerFromText(Types::Integer(), "$FFFFFFFF"), -1);
+  EXPECT_EQ(IntegerFromText(Types::Integer(), "2147483648"), 2147483648ll);
+  EXPECT_EQ(IntegerFromText(Types::Cardinal(), "$FFFFFFFF"), 4294967295ll);
+  EXPECT_EQ(IntegerFromText(Types::SmallInt(), "$FFFF"), 65535);
+  EXPECT_THROW(IntegerFromText(Types::Integer(), "12a"), EConvertError);
+  EXPECT_EQ(IntegerToText(Types::Cardinal(), -1), "4294967295");
+  EXPECT_EQ(IntegerToText(Types::Integer(), -1), "-1");
 }
 
 // A text typed for a variant of one type, and the variant it gives.
@@ -140,6 +154,8 @@ TEST(VariantText, ValuesShowTheirText) {
   EXPECT_EQ(VariantToText(TVariant()), "");
   EXPECT_EQ(VariantToText(TVariant::Null()), "(Null)");
   EXPECT_EQ(VariantToText(TVariant::WithType(9)), "ERROR");
+  EXPECT_EQ(VariantToText(TVariant::WithType(varError)), "ERROR");
+  EXPECT_EQ(VariantToText(TVariant::FromCurrency(0.1)), "0.1");
   EXPECT_EQ(VariantToText(TVariant::FromBoolean(true)), "True");
   EXPECT_EQ(VariantToText(TVariant::FromInteger(-3)), "-3");
   EXPECT_EQ(VariantToText(TVariant::FromCurrency(12.5)), "12.5");

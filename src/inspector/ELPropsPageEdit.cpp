@@ -1,0 +1,343 @@
+#include "inspector/ELPropsPageEdit.h"
+
+#include "toolkit/Application.h"
+#include "toolkit/Canvas.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPaintEvent>
+#include <QPainter>
+
+#include <algorithm>
+
+// The button at the editor's right edge: a raised face with a drop-down
+// arrow or an ellipsis, sunken while pressed.
+class TELPropsPageInplaceEdit::Button : public QWidget {
+ public:
+  Button(TELPropsPageInplaceEdit& editor, QWidget* parent) : QWidget(parent), m_editor(editor) {
+    setFocusPolicy(Qt::NoFocus);
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    Application().Guard([&] { Draw(painter); });
+  }
+
+ private:
+  void Draw(QPainter& painter) {
+    TCanvas c(&painter);
+    const int w = width();
+    const int h = height();
+    const bool down = m_editor.ButtonPressed();
+    c.Brush().SetColor(clBtnFace);
+    c.FillRect(QRect(0, 0, w, h));
+    auto line = [&c](TColor color, int x1, int y1, int x2, int y2) { DrawLine(c, color, x1, y1, x2, y2); };
+    if (down) {
+      line(clBtnShadow, 0, h - 1, 0, 0);
+      line(clBtnShadow, 0, 0, w, 0);
+    } else {
+      // Light above and left, two shades of shadow below and right.
+      line(cl3DLight, 0, h - 1, 0, 0);
+      line(cl3DLight, 0, 0, w - 1, 0);
+      line(clBtnHighlight, 1, h - 2, 1, 1);
+      line(clBtnHighlight, 1, 1, w - 2, 1);
+      line(cl3DDkShadow, w - 1, 0, w - 1, h);
+      line(cl3DDkShadow, 0, h - 1, w - 1, h - 1);
+      line(clBtnShadow, w - 2, 1, w - 2, h - 1);
+      line(clBtnShadow, 1, h - 2, w - 2, h - 2);
+    }
+    const int shift = down ? 1 : 0;
+    const int cx = w / 2 + shift;
+    const int cy = h / 2 + shift;
+    if (m_editor.EditStyle() == TELPropEditStyle::esPickList) {
+      // A small black triangle pointing down.
+      for (int i = 0; i < 4; ++i) line(clBtnText, cx - 3 + i, cy - 1 + i, cx + 4 - i, cy - 1 + i);
+    } else {
+      // Three dots.
+      c.Brush().SetColor(clBtnText);
+      for (int i = -1; i <= 1; ++i) c.FillRect(QRect(cx - 1 + 4 * i, cy + 1, 2, 2));
+    }
+  }
+  TELPropsPageInplaceEdit& m_editor;
+};
+
+const TClassInfo& TELPropsPageInplaceEdit::StaticClass() {
+  static const TClassInfo info("TELPropsPageInplaceEdit", &TWinControl::StaticClass());
+  return info;
+}
+
+TELPropsPageInplaceEdit::TELPropsPageInplaceEdit(TELCustomPropsPage* page)
+    : TWinControl(page), m_page(page), m_pickList(std::make_unique<TDropDownList>()) {
+  auto* widget = new QWidget;
+  m_lineEdit = new QLineEdit(widget);
+  m_lineEdit->setFrame(false);
+  m_lineEdit->setTextMargins(0, 0, 0, 0);
+  m_button = new Button(*this, widget);
+  m_button->hide();
+  // The editor takes the focus like a field; the text field inside has it.
+  widget->setFocusPolicy(Qt::StrongFocus);
+  widget->setFocusProxy(m_lineEdit);
+  QObject::connect(m_lineEdit, &QLineEdit::textChanged, [this](const QString& text) {
+    Application().Guard([&] { m_page->Locked([&] { m_page->EditorTextChanged(text); }); });
+  });
+  AttachWidget(widget);
+  SetTabStop(true);
+  m_pickList->SetOpenerWidget(m_button);
+  m_pickList->OnChoose = [this](int index) { m_page->Locked([&] { ListChosen(index); }); };
+  m_pickList->OnMeasureItem = [this](int index, int& height) {
+    if (TELPropsPageItem* item = m_page->ActiveItem()) {
+      TBitmap scratch(1, 1);
+      scratch.Canvas().Font().Assign(&m_pickList->Font());
+      item->ListMeasureHeight(m_pickList->Items()[index], scratch.Canvas(), height);
+    }
+  };
+  m_pickList->OnDrawItem = [this](TCanvas& canvas, int index, const QRect& rect, bool selected) {
+    if (TELPropsPageItem* item = m_page->ActiveItem())
+      item->ListDrawValue(m_pickList->Items()[index], canvas, rect, selected);
+  };
+}
+
+TELPropsPageInplaceEdit::~TELPropsPageInplaceEdit() { m_pickList->CloseUp(); }
+
+QString TELPropsPageInplaceEdit::Text() const { return m_lineEdit->text(); }
+
+void TELPropsPageInplaceEdit::SetText(const QString& text) { m_lineEdit->setText(text); }
+
+void TELPropsPageInplaceEdit::SelectAll() {
+  // Selected from the end back to the start, so the start of a long value
+  // stays in view.
+  const int length = static_cast<int>(m_lineEdit->text().size());
+  m_lineEdit->setSelection(length, -length);
+}
+
+int TELPropsPageInplaceEdit::SelStart() const {
+  return m_lineEdit->hasSelectedText() ? m_lineEdit->selectionStart() : m_lineEdit->cursorPosition();
+}
+
+int TELPropsPageInplaceEdit::SelLength() const { return static_cast<int>(m_lineEdit->selectedText().size()); }
+
+void TELPropsPageInplaceEdit::SetSel(int start, int length) {
+  if (length <= 0) m_lineEdit->setCursorPosition(start);
+  else m_lineEdit->setSelection(start, length);
+}
+
+void TELPropsPageInplaceEdit::SetReadOnlyLook(bool value) {
+  m_readOnly = value;
+  m_lineEdit->setReadOnly(value);
+}
+
+void TELPropsPageInplaceEdit::SetEditStyle(TELPropEditStyle value) {
+  if (value == m_editStyle) return;
+  m_editStyle = value;
+  CloseUp(false);
+  LayoutParts();
+  m_button->update();
+}
+
+void TELPropsPageInplaceEdit::SetColors(TColor background, TColor text) {
+  QPalette p = m_lineEdit->palette();
+  for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+    p.setColor(group, QPalette::Base, ColorToQColor(background));
+    p.setColor(group, QPalette::Text, ColorToQColor(text));
+  }
+  m_lineEdit->setPalette(p);
+}
+
+QRect TELPropsPageInplaceEdit::ButtonRect() const {
+  if (m_editStyle == TELPropEditStyle::esSimple) return {};
+  return QRect(Width() - ButtonWidth, 0, ButtonWidth, Height());
+}
+
+void TELPropsPageInplaceEdit::LayoutParts() {
+  // No margin on the left; 2 pixels on the right, and the button beyond.
+  const QRect button = ButtonRect();
+  const int right = 2 + (button.isEmpty() ? 0 : ButtonWidth);
+  m_lineEdit->setGeometry(0, 0, std::max(0, Width() - right), Height());
+  m_button->setVisible(!button.isEmpty());
+  if (!button.isEmpty()) m_button->setGeometry(button);
+}
+
+void TELPropsPageInplaceEdit::BoundsChanged(bool sizeChanged) {
+  TWinControl::BoundsChanged(sizeChanged);
+  LayoutParts();
+  CloseUp(false);
+}
+
+void TELPropsPageInplaceEdit::FontChanged() {
+  TWinControl::FontChanged();
+  m_lineEdit->setFont(Font().ToQFont());
+}
+
+void TELPropsPageInplaceEdit::DropDown() {
+  TELPropsPageItem* item = m_page->ActiveItem();
+  if (ListVisible() || !item) return;
+  TDropDownList& list = *m_pickList;
+  list.Font().Assign(&Font());
+  const QPalette palette = m_lineEdit->palette();
+  list.SetColors(QColorToColor(palette.color(QPalette::Base)), QColorToColor(palette.color(QPalette::Text)));
+  list.SetOwnerDraw(item->OwnerDrawValues());
+  QStringList values;
+  item->GetValues(values);
+  list.SetItems(values);
+  const int shown = m_dropDownRows > 0 ? std::min(m_dropDownRows, list.Count()) : list.Count();
+  // As wide as the editor, or as the widest entry needs.
+  TBitmap scratch(1, 1);
+  TCanvas& canvas = scratch.Canvas();
+  canvas.Font().Assign(&list.Font());
+  int client = Width() - 2 * TDropDownList::kFrame;
+  for (const QString& value : values) {
+    int width = canvas.TextWidth(value);
+    if (item->OwnerDrawValues()) item->ListMeasureWidth(value, canvas, width);
+    client = std::max(client, width + 4);
+  }
+  const int bar = shown < list.Count() ? list.ScrollBarWidth() : 0;
+  const QSize size(client + 2 * TDropDownList::kFrame + bar, list.HeightForRows(shown));
+  list.SetItemIndex(Text().isEmpty() ? -1 : static_cast<int>(values.indexOf(Text())));
+  list.DropDown(QRect(ClientToScreen(QPoint(0, 0)), QSize(Width(), Height())), size);
+  m_lineEdit->update();
+}
+
+void TELPropsPageInplaceEdit::CloseUp(bool accept) {
+  if (!ListVisible()) return;
+  const int index = m_pickList->ItemIndex();
+  m_pickList->CloseUp();
+  if (accept && index >= 0) ListChosen(index);
+}
+
+void TELPropsPageInplaceEdit::ListChosen(int index) {
+  SetText(m_pickList->Items()[index]);
+  m_page->ApplyEditText(m_page->Row());
+  SelectAll();
+}
+
+void TELPropsPageInplaceEdit::NextValue() {
+  if (TELPropsPageItem* item = m_page->ActiveItem()) item->DblClick();
+  // The value the item moved to, all selected.
+  m_page->ReloadEditor();
+  SelectAll();
+}
+
+void TELPropsPageInplaceEdit::ButtonDown() {
+  m_buttonPressed = true;
+  m_button->update();
+  if (m_editStyle != TELPropEditStyle::esPickList) return;
+  if (ListVisible()) CloseUp(false);
+  else DropDown();
+}
+
+bool TELPropsPageInplaceEdit::WndProc(TMessage& m) {
+  bool consumed = false;
+  m_page->Locked([&] {
+    const bool onButton = ButtonRect().contains(m.Pos);
+    switch (m.Kind) {
+      case TMessageKind::MouseWheel:
+        m_page->MouseWheelTurned(m.WheelDelta);
+        consumed = true;
+        return;
+      case TMessageKind::MouseDown:
+      case TMessageKind::MouseDblClick:
+        if (m.Button != TMouseButton::mbLeft) break;
+        if (onButton) {
+          // A double click on the button is a second press of it.
+          ButtonDown();
+          consumed = true;
+          return;
+        }
+        if (m.Kind == TMessageKind::MouseDblClick) {
+          NextValue();
+          consumed = true;
+          return;
+        }
+        break;
+      case TMessageKind::MouseUp:
+        if (m.Button != TMouseButton::mbLeft || !m_buttonPressed) break;
+        m_buttonPressed = false;
+        m_button->update();
+        if (m_editStyle == TELPropEditStyle::esEllipsis && onButton)
+          if (TELPropsPageItem* item = m_page->ActiveItem()) item->EditButtonClick();
+        consumed = true;
+        return;
+      case TMessageKind::FocusOut:
+        TWinControl::WndProc(m);
+        m_page->FocusLeft(QApplication::focusWidget());
+        return;
+      case TMessageKind::KeyDown:
+      case TMessageKind::SysKeyDown:
+      case TMessageKind::Char:
+        // A key whose commit fails is still this editor's: the error is
+        // shown and the key goes no further (not to a default button).
+        try {
+          consumed = TWinControl::WndProc(m);
+        } catch (const std::exception& e) {
+          Application().HandleException(e);
+          consumed = true;
+        }
+        return;
+      default:
+        break;
+    }
+    consumed = TWinControl::WndProc(m);
+  });
+  return consumed;
+}
+
+void TELPropsPageInplaceEdit::KeyDown(uint16_t& key, TShiftState shift) {
+  TWinControl::KeyDown(key, shift);
+  if (key == 0) return;
+  const bool alt = shift.Contains(TShiftStateFlag::ssAlt);
+  const bool pickList = m_editStyle == TELPropEditStyle::esPickList;
+  if (ListVisible()) {
+    if (key == VK_RETURN || ((key == VK_UP || key == VK_DOWN) && alt) || key == VK_F4) CloseUp(true);
+    else if (key == VK_ESCAPE) CloseUp(false);
+    else if (!m_pickList->HandleKey(key)) return;
+    key = 0;
+    return;
+  }
+  switch (key) {
+    case VK_RETURN: {
+      m_page->ApplyEditText(m_page->Row());
+      if (shift == TShiftState{TShiftStateFlag::ssCtrl}) NextValue();
+      SelectAll();
+      key = 0;
+      return;
+    }
+    case VK_ESCAPE:
+      if (TELPropsPageItem* item = m_page->ActiveItem()) {
+        SetText(item->DisplayValue());
+        SelectAll();
+        key = 0;
+      }
+      return;
+    case VK_END:
+      if (SelLength() > 0 && SelStart() + SelLength() == Text().size()) SetSel(SelStart(), 0);
+      return;
+    case VK_HOME:
+      if (SelLength() > 0 && SelStart() == 0) SetSel(0, 0);
+      return;
+    case VK_UP:
+    case VK_DOWN:
+      if (alt) {
+        if (pickList) DropDown();
+        key = 0;
+        return;
+      }
+      [[fallthrough]];
+    case VK_PRIOR:
+    case VK_NEXT:
+      if (m_page->NavigationKey(key, shift)) key = 0;
+      return;
+    default:
+      if (key == VK_F4 && pickList) {
+        DropDown();
+        key = 0;
+      }
+      return;
+  }
+}
+
+void TELPropsPageInplaceEdit::KeyPress(QChar& key) {
+  TWinControl::KeyPress(key);
+  // Enter commits; its character never reaches the text.
+  if (key == QLatin1Char('\r') || key == QLatin1Char('\n')) key = QChar();
+}
