@@ -125,6 +125,7 @@ void TIniText::Parse() {
 }
 
 void TIniText::IndexKeys(Block& block) const {
+  block.keys.reserve(static_cast<qsizetype>(block.lines.size()));
   for (int i = 1; i < static_cast<int>(block.lines.size()); ++i) {
     const QByteArrayView text = block.lines[static_cast<size_t>(i)].text;
     const qsizetype eq = KeyLineEquals(text);
@@ -225,8 +226,26 @@ QByteArray TIniText::Bytes() const {
     for (const Line& line : block.lines) size += line.text.size() + line.end.size();
   QByteArray bytes;
   bytes.reserve(size);
-  bytes.append(m_prefix);
-  for (const Block& block : m_blocks)
-    for (const Line& line : block.lines) bytes.append(line.text).append(line.end);
+  // Pieces that lie next to each other in memory (the untouched lines of
+  // the file) are copied in one go.
+  const char* run = m_prefix.data();
+  qsizetype runSize = m_prefix.size();
+  const auto add = [&](QByteArrayView piece) {
+    if (piece.isEmpty()) return;
+    if (run + runSize == piece.data()) {
+      runSize += piece.size();
+      return;
+    }
+    bytes.append(run, runSize);
+    run = piece.data();
+    runSize = piece.size();
+  };
+  for (const Block& block : m_blocks) {
+    for (const Line& line : block.lines) {
+      add(line.text);
+      add(line.end);
+    }
+  }
+  bytes.append(run, runSize);
   return bytes;
 }
