@@ -205,8 +205,9 @@ void TIniFile::Replace(const QByteArray& bytes, const QByteArray& old) const {
   const QFileInfo info(m_fileName);
   const QString target = info.exists() ? info.canonicalFilePath() : m_fileName;
   const QFileInfo folder(QFileInfo(target).absolutePath());
-  if (info.exists() && folder.isDir() && IsReadOnly(folder)) ReplaceInPlace(target, bytes, old);
-  else ReplaceThroughTemporary(target, bytes);
+  if (!folder.isDir() || !IsReadOnly(folder)) ReplaceThroughTemporary(target, bytes);
+  else if (info.exists()) ReplaceInPlace(target, bytes, old);
+  else Fail();  // a new file needs a folder that takes one
 }
 
 void TIniFile::ReplaceThroughTemporary(const QString& target, const QByteArray& bytes) const {

@@ -274,6 +274,14 @@ TEST_F(IniUpdateTest, FileInAFolderThatTakesNoNewFilesIsRewrittenInPlace) {
             QStringList{"Deutsch.lng"});
 }
 
+TEST_F(IniUpdateTest, NewFileInAFolderThatTakesNoNewFilesIsRefused) {
+  const QString path = Path("Languages/Deutsch.lng");
+  QDir(DirPath()).mkdir("Languages");
+  const ReadOnlyFolder folder(Path("Languages"));
+  ExpectUnableToWrite([&] { TIniFile(path).WriteString("A", "k", "v"); }, path);
+  EXPECT_TRUE(QDir(Path("Languages")).isEmpty());
+}
+
 TEST_F(IniUpdateTest, InPlaceRewriteThatCannotGrowTheFileLeavesIt) {
   const QString path = Path("Languages/Deutsch.lng");
   const QByteArray before = SampleBytes("Deutsch.lng");
