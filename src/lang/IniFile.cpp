@@ -218,7 +218,7 @@ void TIniFile::ReplaceThroughTemporary(const QString& target, const QByteArray& 
   const FileDescriptor file(OpenTemporary(temporary, true));
   const int fd = file.Get();
   if (fd < 0) Fail();
-  bool ok = ::ftruncate(fd, 0) == 0 && WriteAllAt(fd, bytes, 0) && ::fsync(fd) == 0;
+  bool ok = ::ftruncate(fd, 0) == 0;
   if (ok && existed) {
     // The owner can only be kept by a user allowed to give files away; the
     // permissions are kept always.
@@ -228,6 +228,7 @@ void TIniFile::ReplaceThroughTemporary(const QString& target, const QByteArray& 
   } else if (ok) {
     ok = ::fchmod(fd, NewFileMode()) == 0;
   }
+  ok = ok && WriteAllAt(fd, bytes, 0) && ::fsync(fd) == 0;
   if (!ok || ::rename(temporary.constData(), path.constData()) != 0) {
     ::unlink(temporary.constData());
     Fail();
