@@ -16,10 +16,11 @@
 // together in one replacement at the outermost EndUpdate: the bytes are those
 // the writes would have given one by one.
 //
-// A replacement writes a temporary file beside the file (its name with
-// ".saving" added), syncs it, gives it the file's permissions and owner and
-// renames it over the file, so the file holds either its old or its new
-// bytes whenever the program stops. A writable file in a folder that takes
+// A replacement makes a temporary file beside the file (its name with
+// ".saving" added), gives it the file's permissions and owner, writes and
+// syncs it and renames it over the file, so the file holds either its old or
+// its new bytes whenever the program stops; a temporary file left by a save
+// that was cut short is taken over by the next one. A writable file in a folder that takes
 // no new files is rewritten in place instead. A failure (read-only file,
 // missing folder, full disk) raises EIniFileError "Unable to write to %s" and
 // leaves the file exactly as it was, with no temporary file behind.
