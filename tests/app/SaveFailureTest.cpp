@@ -37,7 +37,7 @@ TEST_F(SaveFailureTest, CaptionTheFileCannotHoldLeavesTheWholeFileUnchanged) {
       WriteLanguage("Deutsch.lng", {"[FileInformation]", "Name=Deutsch", "", "[TMovieFrame]", "LYear.Caption=J\u00e4hr:"},
                     "Windows-1252");
   const QByteArray before = ReadFileBytes(file);
-  Open("Deutsch", 1);
+  Open("Deutsch", {});
   form->EVersion()->SetText("2.0");
   TControl* label = LastLabel();
   ASSERT_NE(label, nullptr);
@@ -56,7 +56,7 @@ TEST_F(SaveFailureTest, CaptionTheFileCannotHoldLeavesTheWholeFileUnchanged) {
 
 TEST_F(SaveFailureTest, FileWhoseFolderIsGoneIsReportedAndNotCreated) {
   const QString file = WriteLanguage("Deutsch.lng", {"[FileInformation]", "Name=Deutsch"});
-  Open("Deutsch", 1);
+  Open("Deutsch", {});
   ASSERT_TRUE(QDir(Path("Languages")).removeRecursively());
   ExpectSaveFails("Unable to write to " + file);
   EXPECT_FALSE(QFile::exists(Path("Languages")));
