@@ -405,6 +405,9 @@ void TMainForm::RequireCurrentFile() const {
 void TMainForm::ActionSaveExecute(TObject*) {
   RequireCurrentFile();
   TIniFile ini(m_currentFile);
+  // The keys reach the file together at EndUpdate; a failure before leaves
+  // the file as it was.
+  ini.BeginUpdate();
   const QString info = QStringLiteral("FileInformation");
   const QString frame = QStringLiteral("TMovieFrame");
   ini.WriteString(info, QStringLiteral("VersionFormat"), QStringLiteral("4.0.6.4"));
@@ -433,6 +436,7 @@ void TMainForm::ActionSaveExecute(TObject*) {
     TControl* c = m_frmMovie->Controls(i);
     if (dynamic_cast<TStaticText*>(c)) ini.WriteString(frame, c->Name() + QStringLiteral(".Caption"), c->Caption());
   }
+  ini.EndUpdate();
 }
 
 void TMainForm::ActionSaveAsExecute(TObject* sender) {

@@ -6,10 +6,57 @@
 #include <QApplication>
 #include <QStyle>
 
+#include <deque>
 #include <exception>
+#include <map>
+#include <optional>
 #include <vector>
 
 namespace {
+// Name=value lines as TStrings::SetValue leaves them when it is called for
+// each pair in turn on an empty list: a name that a line already has (letter
+// case ignored) gives that line the new value, an empty value removes the
+// line, any other name adds a line at the end. The lines of a name are found
+// through an ordered index instead of a scan of the list, so n pairs cost
+// n log n rather than n squared.
+class NameValueLines {
+ public:
+  void Set(const QString& name, const QString& value) {
+    // A line's name ends before its first "=", so a name that holds one
+    // finds no line.
+    const qsizetype eq = name.indexOf(QLatin1Char('='));
+    if (eq < 0) {
+      const auto found = m_byName.find(name);
+      if (found != m_byName.end() && !found->second.empty()) {
+        const size_t line = found->second.front();
+        if (!value.isEmpty()) {
+          m_lines[line] = name + QLatin1Char('=') + value;
+        } else {
+          m_lines[line].reset();
+          found->second.pop_front();
+        }
+        return;
+      }
+    }
+    if (value.isEmpty()) return;
+    m_byName[eq < 0 ? name : name.left(eq)].push_back(m_lines.size());
+    m_lines.emplace_back(name + QLatin1Char('=') + value);
+  }
+
+  void AddTo(TStrings& list) const {
+    for (const std::optional<QString>& line : m_lines)
+      if (line) list.Add(*line);
+  }
+
+ private:
+  struct IgnoringCase {
+    bool operator()(const QString& a, const QString& b) const { return a.compare(b, Qt::CaseInsensitive) < 0; }
+  };
+  std::vector<std::optional<QString>> m_lines;  // removed lines are empty
+  // The lines of each name, in list order.
+  std::map<QString, std::deque<size_t>, IgnoringCase> m_byName;
+};
+
 // Walks the document from the root, entering elements by name.
 class Walker {
  public:
@@ -69,13 +116,15 @@ class Walker {
     list.Clear();
     TJvSimpleXmlElems& children = Current().Children();
     const QString key = QString::fromLatin1(attribute);
+    NameValueLines values;
     for (int i = 0; i < children.Count(); ++i) {
       TJvSimpleXmlElem* child = children.Item(i);
       const TJvSimpleXmlProp* prop = child->Props().Find(key);
       if (!prop) continue;
-      if (named) list.SetValue(child->Name(), prop->Value());
+      if (named) values.Set(child->Name(), prop->Value());
       else list.Add(prop->Value());
     }
+    values.AddTo(list);
     list.EndUpdate();
   }
 
