@@ -6,6 +6,7 @@
 #include "toolkit/Forms.h"
 #include "toolkit/PopupMenu.h"
 #include "toolkit/PropAccess.h"
+#include "toolkit/ScopedValue.h"
 #include "toolkit/SysUtils.h"
 #include "toolkit/WinControl.h"
 
@@ -382,9 +383,8 @@ void TControl::SetParentFont(bool value) {
 
 void TControl::ParentFontChanged() {
   if (!m_parentFont || !m_parent) return;
-  m_applyingParentFont = true;
+  const TScopedValue applying(m_applyingParentFont, true);
   m_font->Assign(&m_parent->Font());
-  m_applyingParentFont = false;
 }
 
 void TControl::FontChanged() {

@@ -2,6 +2,7 @@
 
 #include "toolkit/Application.h"
 #include "toolkit/Forms.h"
+#include "toolkit/ScopedValue.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -213,9 +214,8 @@ void TMemo::TextChanged() {
   QString shown = m_text;
   shown.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
   if (TextEdit()->toPlainText() != shown) {
-    m_syncing = true;
+    const TScopedValue syncing(m_syncing, true);
     TextEdit()->setPlainText(shown);
-    m_syncing = false;
   }
   Change();
 }

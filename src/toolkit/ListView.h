@@ -207,7 +207,6 @@ class TListView : public TWinControl {
   friend class TListItem;
   friend class TListItems;
   friend class TListColumns;
-  class SyncScope;
 
   QTreeWidget* Tree() const;
   bool IsReport() const { return m_viewStyle == TViewStyle::vsReport; }
