@@ -14,7 +14,6 @@
 
 #include <QDate>
 
-#include <cmath>
 
 namespace {
 
@@ -112,9 +111,6 @@ constexpr FixedHeight kHeightsAt120[] = {
     {"ELanguages", 24}, {"ESubtitles", 24}, {"ELength", 24}, {"EYear", 24},
     {"ERating", 24}, {"EVideoBitrate", 25}, {"EAudioBitrate", 25}, {"EDisks", 25},
 };
-
-// The integer nearest to x, halves to the even neighbour.
-int RoundHalfEven(double x) { return static_cast<int>(std::nearbyint(x)); }
 
 }  // namespace
 

@@ -13,7 +13,6 @@
 #include <QApplication>
 #include <QHash>
 
-#include <cmath>
 
 namespace {
 
@@ -23,9 +22,6 @@ QHash<const QWidget*, TControl*>& WidgetRegistry() {
 }
 
 TControl* g_captureControl = nullptr;
-
-// Integer nearest to x, halves to the even neighbour.
-int RoundEven(double x) { return static_cast<int>(std::nearbyint(x)); }
 
 }  // namespace
 
@@ -318,7 +314,7 @@ void TControl::ApplyAnchors(const QSize& parentSize) {
   } else if (!l && m_anchorParentSize.width() > 0) {
     // Neither side: the centre keeps its place in proportion.
     const double centre = (left + width / 2.0) * parentSize.width() / m_anchorParentSize.width();
-    left = RoundEven(centre - width / 2.0);
+    left = RoundHalfEven(centre - width / 2.0);
   }
   if (t && b) {
     height += dy;
@@ -326,7 +322,7 @@ void TControl::ApplyAnchors(const QSize& parentSize) {
     top += dy;
   } else if (!t && m_anchorParentSize.height() > 0) {
     const double centre = (top + height / 2.0) * parentSize.height() / m_anchorParentSize.height();
-    top = RoundEven(centre - height / 2.0);
+    top = RoundHalfEven(centre - height / 2.0);
   }
   const QSize size = m_constraints->Constrain(QSize(std::max(0, width), std::max(0, height)));
   ChangeBounds(left, top, size.width(), size.height());

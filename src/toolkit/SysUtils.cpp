@@ -263,6 +263,34 @@ QString FloatToStrG(double value, int precision) {
   return text;
 }
 
+QList<TLineSpan> LineSpans(const QString& text) {
+  QList<TLineSpan> spans;
+  const qsizetype n = text.size();
+  qsizetype start = 0;
+  qsizetype i = 0;
+  while (i < n) {
+    const QChar c = text[i];
+    if (c == QLatin1Char('\r') || c == QLatin1Char('\n')) {
+      spans.append({start, i - start});
+      ++i;
+      if (c == QLatin1Char('\r') && i < n && text[i] == QLatin1Char('\n')) ++i;
+      start = i;
+    } else {
+      ++i;
+    }
+  }
+  if (start < n) spans.append({start, n - start});
+  return spans;
+}
+
+int RoundHalfEven(double value) {
+  // The default rounding mode rounds halves to even.
+  const double rounded = std::nearbyint(value);
+  if (!(rounded > std::numeric_limits<int>::min())) return std::numeric_limits<int>::min();
+  if (rounded > std::numeric_limits<int>::max()) return std::numeric_limits<int>::max();
+  return static_cast<int>(rounded);
+}
+
 QString TrimLeft(const QString& text) {
   int i = 0;
   while (i < text.size() && text[i].unicode() <= 32) ++i;

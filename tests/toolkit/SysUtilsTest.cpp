@@ -113,6 +113,34 @@ TEST(Variant, TextConversions) {
   }
 }
 
+struct LinesCase {
+  const char* text;
+  QStringList lines;
+};
+
+void PrintTo(const LinesCase& c, std::ostream* os) { *os << QString::fromUtf8(c.text).toStdString(); }
+
+class LineSplitting : public ::testing::TestWithParam<LinesCase> {};
+
+TEST_P(LineSplitting, EndsLinesAtCrLfLoneLfAndLoneCr) {
+  const QString text = QString::fromUtf8(GetParam().text);
+  QStringList lines;
+  for (const TLineSpan& span : LineSpans(text)) lines << text.mid(span.Start, span.Length);
+  EXPECT_EQ(lines, GetParam().lines);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, LineSplitting,
+                         ::testing::Values(LinesCase{"", {}}, LinesCase{"a", {"a"}}, LinesCase{"a\r\n", {"a"}},
+                                           LinesCase{"a\r\nb", {"a", "b"}}, LinesCase{"a\nb\rc", {"a", "b", "c"}},
+                                           LinesCase{"a\n\rb", {"a", "", "b"}}, LinesCase{"\r\n\r\n", {"", ""}},
+                                           LinesCase{"a\r\r\nb\n", {"a", "", "b"}}));
+
+TEST(RoundHalfEven, HalvesGoToTheEvenNeighbourAndTheRangeHolds) {
+  const std::pair<double, int> cases[] = {{0.5, 0}, {1.5, 2}, {2.5, 2}, {-0.5, 0}, {-1.5, -2}, {2.4999, 2},
+                                          {2.5001, 3}, {1e12, 2147483647}, {-1e12, -2147483647 - 1}};
+  for (const auto& [value, rounded] : cases) EXPECT_EQ(RoundHalfEven(value), rounded) << value;
+}
+
 TEST(Variant, DatesCountDaysFrom1899) {
   const double d = DateTimeFromQt(QDateTime(QDate(2001, 1, 1), QTime(12, 0)));
   EXPECT_DOUBLE_EQ(d, 36892.5);
