@@ -16,10 +16,9 @@ const TTypeInfo& CheckBoxStateType() {
 }
 
 void PublishButtonCommon(TClassInfo& c) {
-  TControl::PublishStandard(c, {"Anchors", "Caption", "Constraints", "Enabled", "Font", "ParentFont",
-                                "ParentShowHint", "PopupMenu", "ShowHint", "TabOrder", "TabStop", "Visible",
-                                "OnClick", "OnEnter", "OnExit", "OnKeyDown", "OnKeyPress", "OnKeyUp", "OnMouseDown",
-                                "OnMouseMove", "OnMouseUp"});
+  TControl::PublishStandard(c, {"Anchors", "Caption", "Constraints", "Enabled", "Font", "ParentFont", "ParentShowHint",
+                                "PopupMenu", "ShowHint", TControl::kTabbing, "Visible", "OnClick",
+                                TControl::kFocusEvents, TControl::kKeyEvents, TControl::kMouseEvents});
 }
 
 }  // namespace

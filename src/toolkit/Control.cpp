@@ -133,7 +133,7 @@ const TClassInfo& TControl::StaticClass() {
   return info;
 }
 
-void TControl::PublishStandard(TClassInfo& info, std::initializer_list<const char*> names) {
+void TControl::PublishStandard(TClassInfo& info, std::initializer_list<TPropNames> names) {
   // The common control properties, described once and published by name.
   static const TClassInfo table("TControlStandard", nullptr, [](TClassInfo& c) {
     Publisher<TControl>(c)
@@ -173,10 +173,12 @@ void TControl::PublishStandard(TClassInfo& info, std::initializer_list<const cha
         .Prop("OnKeyPress", KeyPressEventType(), &TWinControl::GetOnKeyPress, &TWinControl::SetOnKeyPress)
         .Prop("OnKeyUp", KeyEventType(), &TWinControl::GetOnKeyUp, &TWinControl::SetOnKeyUp);
   });
-  for (const char* name : names) {
-    const TPropInfo* p = table.FindProperty(QString::fromLatin1(name));
-    Q_ASSERT_X(p, "PublishStandard", name);
-    info.AddProperty(*p);
+  for (const TPropNames& group : names) {
+    for (const char* name : group.Names()) {
+      const TPropInfo* p = table.FindProperty(QString::fromLatin1(name));
+      Q_ASSERT_X(p, "PublishStandard", name);
+      info.AddProperty(*p);
+    }
   }
 }
 

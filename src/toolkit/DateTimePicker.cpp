@@ -111,9 +111,7 @@ const TClassInfo& TDateTimePicker::StaticClass() {
         .Prop("ShowCheckbox", Types::Boolean(), &TDateTimePicker::ShowCheckbox, &TDateTimePicker::SetShowCheckbox)
         .Prop("Time", Types::TTime(), &TDateTimePicker::Time, &TDateTimePicker::SetTime)
         .Prop("OnChange", Types::Method(), &TDateTimePicker::GetOnChange, &TDateTimePicker::SetOnChange);
-    PublishStandard(c, {"Anchors", "Color", "Constraints", "Enabled", "Font", "ParentColor", "ParentFont",
-                        "ParentShowHint", "PopupMenu", "ShowHint", "TabOrder", "TabStop", "Visible", "OnClick",
-                        "OnDblClick", "OnEnter", "OnExit", "OnKeyDown", "OnKeyPress", "OnKeyUp"});
+    PublishStandard(c, {"Anchors", kLook, kTabbing, "Visible", kClicks, kFocusEvents, kKeyEvents});
   });
   return info;
 }

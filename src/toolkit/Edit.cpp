@@ -22,10 +22,8 @@ const TTypeInfo& ScrollStyleType() {
 
 namespace {
 void PublishEditCommon(TClassInfo& c) {
-  TControl::PublishStandard(c, {"Align", "Anchors", "Color", "Constraints", "Enabled", "Font", "ParentColor",
-                                "ParentFont", "ParentShowHint", "PopupMenu", "ShowHint", "TabOrder", "TabStop",
-                                "Visible", "OnClick", "OnDblClick", "OnEnter", "OnExit", "OnKeyDown", "OnKeyPress",
-                                "OnKeyUp", "OnMouseDown", "OnMouseMove", "OnMouseUp"});
+  TControl::PublishStandard(c, {TControl::kPlacing, TControl::kLook, TControl::kTabbing, "Visible", TControl::kClicks,
+                                TControl::kFocusEvents, TControl::kKeyEvents, TControl::kMouseEvents});
 }
 }  // namespace
 

@@ -268,10 +268,8 @@ const TClassInfo& TListView::StaticClass() {
         .Prop("SortType", SortTypeType(), &TListView::SortType, &TListView::SetSortType)
         .Prop("ViewStyle", ViewStyleType(), &TListView::ViewStyle, &TListView::SetViewStyle)
         .Prop("OnSelectItem", LVSelectItemEventType(), &TListView::GetOnSelectItem, &TListView::SetOnSelectItem);
-    PublishStandard(c, {"Align", "Anchors", "Color", "Constraints", "Enabled", "Font", "ParentColor", "ParentFont",
-                        "ParentShowHint", "PopupMenu", "ShowHint", "TabOrder", "TabStop", "Visible", "OnClick",
-                        "OnDblClick", "OnEnter", "OnExit", "OnKeyDown", "OnKeyPress", "OnKeyUp", "OnMouseDown",
-                        "OnMouseMove", "OnMouseUp", "OnResize"});
+    PublishStandard(c, {kPlacing, kLook, kTabbing, "Visible", kClicks, kFocusEvents, kKeyEvents, kMouseEvents,
+                        "OnResize"});
   });
   return info;
 }

@@ -188,10 +188,8 @@ const TClassInfo& TTreeView::StaticClass() {
         .Creatable()
         .ReadOnly("Items", TTreeNodes::StaticClass().TypeInfo(), &TTreeView::ItemsObject)
         .Prop("OnChange", TVChangedEventType(), &TTreeView::GetOnChange, &TTreeView::SetOnChange);
-    PublishStandard(c, {"Align", "Anchors", "Color", "Constraints", "Enabled", "Font", "ParentColor", "ParentFont",
-                        "ParentShowHint", "PopupMenu", "ShowHint", "TabOrder", "TabStop", "Visible", "OnClick",
-                        "OnDblClick", "OnEnter", "OnExit", "OnKeyDown", "OnKeyPress", "OnKeyUp", "OnMouseDown",
-                        "OnMouseMove", "OnMouseUp", "OnResize"});
+    PublishStandard(c, {kPlacing, kLook, kTabbing, "Visible", kClicks, kFocusEvents, kKeyEvents, kMouseEvents,
+                        "OnResize"});
   });
   return info;
 }
