@@ -112,6 +112,98 @@ constexpr FixedHeight kHeightsAt120[] = {
     {"ERating", 24}, {"EVideoBitrate", 25}, {"EAudioBitrate", 25}, {"EDisks", 25},
 };
 
+// The children of each kind, with the settings their kind shares. Fields
+// report their changes to `change`.
+TControl* NewCombo(TMovieFrame* frame, bool sorted, const TNotifyEvent& change) {
+  auto* combo = new TComboBox(frame);
+  combo->SetAutoDropDown(true);
+  combo->SetDropDownCount(16);
+  combo->SetItemHeight(13);
+  combo->SetSorted(sorted);
+  combo->OnChange = change;
+  return combo;
+}
+
+TControl* NewEdit(TMovieFrame* frame, const TNotifyEvent& change) {
+  auto* edit = new TEdit(frame);
+  edit->OnChange = change;
+  return edit;
+}
+
+TControl* NewMemo(TMovieFrame* frame, const TNotifyEvent& change) {
+  auto* memo = new TMemo(frame);
+  memo->SetScrollBars(TScrollStyle::ssVertical);
+  memo->OnChange = change;
+  return memo;
+}
+
+TControl* NewDatePicker(TMovieFrame* frame, const TNotifyEvent& change) {
+  auto* date = new TDateTimePicker(frame);
+  date->SetDate(DateTimeFromQt(QDateTime(QDate(2001, 1, 1), QTime(0, 0))));
+  date->SetShowCheckbox(true);
+  date->SetChecked(false);
+  date->OnChange = change;
+  return date;
+}
+
+TControl* NewSpinEdit(TMovieFrame* frame, const TNotifyEvent& change) {
+  auto* spin = new TOrqJvSpinEdit(frame);
+  spin->SetAllowEmpty(true);
+  spin->SetAlignment(TAlignment::taRightJustify);
+  spin->SetDecimal(0);
+  spin->SetMaxValue(99999);
+  spin->SetValue(-1);
+  spin->OnChange = change;
+  return spin;
+}
+
+TControl* NewUrlEdit(TMovieFrame* frame, const TNotifyEvent& change) {
+  auto* url = new TOrqJvComboEditXP(frame);
+  url->SetButtonFlat(false);
+  url->SetImageKind(TJvImageKind::ikDropDown);
+  url->OnChange = change;
+  return url;
+}
+
+TControl* NewLabel(TMovieFrame* frame, const QString& caption) {
+  auto* label = new TStaticText(frame);
+  label->SetTransparent(false);
+  label->SetCaption(caption);
+  return label;
+}
+
+TControl* NewComboX(TMovieFrame* frame, const TNotifyEvent& change) {
+  auto* combo = new TComboBoxX(frame);
+  combo->SetStyleX(TComboBoxStyle::csDropDown);
+  combo->SetItemHeight(13);
+  combo->SetDropDownCount(16);
+  combo->SetMultiSelect(true);
+  combo->SetItemDrag(false);
+  combo->SetPopupListWidth(0);
+  combo->SetButtons({});
+  combo->SetButtonHint(QStringLiteral("Edit,New,Delete,Up,Down,Pin"));
+  combo->SetShowHint(false);
+  combo->OnChange = change;
+  return combo;
+}
+
+// The child a row describes.
+TControl* NewChild(TMovieFrame* frame, const ChildRow& row, const TNotifyEvent& change) {
+  switch (row.kind) {
+    case Kind::Image: return new TImage(frame);
+    case Kind::Combo:
+    case Kind::SortedCombo: return NewCombo(frame, row.kind == Kind::SortedCombo, change);
+    case Kind::Edit: return NewEdit(frame, change);
+    case Kind::Memo: return NewMemo(frame, change);
+    case Kind::Date: return NewDatePicker(frame, change);
+    case Kind::Spin: return NewSpinEdit(frame, change);
+    case Kind::Url: return NewUrlEdit(frame, change);
+    case Kind::Label: return NewLabel(frame, QString::fromLatin1(row.caption));
+    case Kind::ComboX: return NewComboX(frame, change);
+  }
+  throw EInvalidArgument(Format("No control kind %d", {static_cast<int>(row.kind)}));
+}
+
 }  // namespace
 
 const TClassInfo& TMovieFrame::StaticClass() {
@@ -134,91 +226,19 @@ TMovieFrame::TMovieFrame(TComponent* owner) : TFrame(owner) {
 void TMovieFrame::CreateControls() {
   const TNotifyEvent change = [this](TObject* sender) { FieldChange(sender); };
   for (const ChildRow& row : kChildren) {
-    TControl* control = nullptr;
-    switch (row.kind) {
-      case Kind::Image:
-        control = m_starRating = new TImage(this);
-        break;
-      case Kind::Combo:
-      case Kind::SortedCombo: {
-        auto* combo = new TComboBox(this);
-        combo->SetAutoDropDown(true);
-        combo->SetDropDownCount(16);
-        combo->SetItemHeight(13);
-        combo->SetSorted(row.kind == Kind::SortedCombo);
-        combo->OnChange = change;
-        control = combo;
-        break;
-      }
-      case Kind::Edit: {
-        auto* edit = new TEdit(this);
-        edit->OnChange = change;
-        control = edit;
-        break;
-      }
-      case Kind::Memo: {
-        auto* memo = new TMemo(this);
-        memo->SetScrollBars(TScrollStyle::ssVertical);
-        memo->OnChange = change;
-        control = memo;
-        break;
-      }
-      case Kind::Date: {
-        auto* date = new TDateTimePicker(this);
-        date->SetDate(DateTimeFromQt(QDateTime(QDate(2001, 1, 1), QTime(0, 0))));
-        date->SetShowCheckbox(true);
-        date->SetChecked(false);
-        date->OnChange = change;
-        control = date;
-        break;
-      }
-      case Kind::Spin: {
-        auto* spin = new TOrqJvSpinEdit(this);
-        spin->SetAllowEmpty(true);
-        spin->SetAlignment(TAlignment::taRightJustify);
-        spin->SetDecimal(0);
-        spin->SetMaxValue(99999);
-        spin->SetValue(-1);
-        spin->OnChange = change;
-        control = spin;
-        break;
-      }
-      case Kind::Url: {
-        auto* url = new TOrqJvComboEditXP(this);
-        url->SetButtonFlat(false);
-        url->SetImageKind(TJvImageKind::ikDropDown);
-        url->OnChange = change;
-        control = url;
-        break;
-      }
-      case Kind::Label: {
-        auto* label = new TStaticText(this);
-        label->SetTransparent(false);
-        label->SetCaption(QString::fromLatin1(row.caption));
-        control = label;
-        break;
-      }
-      case Kind::ComboX: {
-        auto* combo = new TComboBoxX(this);
-        combo->SetStyleX(TComboBoxStyle::csDropDown);
-        combo->SetItemHeight(13);
-        combo->SetDropDownCount(16);
-        combo->SetMultiSelect(true);
-        combo->SetItemDrag(false);
-        combo->SetPopupListWidth(0);
-        combo->SetButtons({});
-        combo->SetButtonHint(QStringLiteral("Edit,New,Delete,Up,Down,Pin"));
-        combo->SetShowHint(false);
-        combo->OnChange = change;
-        control = combo;
-        break;
-      }
-    }
+    TControl* control = NewChild(this, row, change);
+    if (row.kind == Kind::Image) m_starRating = static_cast<TImage*>(control);
     control->SetName(QString::fromLatin1(row.name));
     control->SetParent(this);
     control->SetBounds(row.left, row.top, row.width, row.height);
     control->SetAnchors(IntToAnchors(row.anchors));
   }
+  SetUpSingleChildren();
+  SetTabOrders();
+  SetFocusControls();
+}
+
+void TMovieFrame::SetUpSingleChildren() {
   // A memo's lines: the release notes hold one empty line.
   static_cast<TMemo*>(Child(QStringLiteral("EReleaseNotes")))->Lines().Add(QString());
   auto* rating = static_cast<TOrqJvSpinEdit*>(Child(QStringLiteral("ERating")));
@@ -226,14 +246,19 @@ void TMovieFrame::CreateControls() {
   rating->SetTabStop(false);
   rating->SetDecimal(1);
   rating->SetValueType(TValueType::vtFloat);
+}
 
-  // Tab order and focus controls once every child exists; tab positions are
-  // given in increasing order so that each lands where it belongs.
+void TMovieFrame::SetTabOrders() {
+  // Tab positions are given in increasing order, so that each lands where it
+  // belongs.
   std::vector<const ChildRow*> byTab;
   for (const ChildRow& row : kChildren)
     if (row.tab >= 0) byTab.push_back(&row);
   std::sort(byTab.begin(), byTab.end(), [](const ChildRow* a, const ChildRow* b) { return a->tab < b->tab; });
   for (const ChildRow* row : byTab) static_cast<TWinControl*>(Child(QString::fromLatin1(row->name)))->SetTabOrder(row->tab);
+}
+
+void TMovieFrame::SetFocusControls() {
   for (const ChildRow& row : kChildren) {
     if (!row.focus) continue;
     static_cast<TStaticText*>(Child(QString::fromLatin1(row.name)))
