@@ -38,8 +38,14 @@ const TTypeInfo& MouseMoveEventType();
 const TTypeInfo& KeyEventType();
 const TTypeInfo& KeyPressEventType();
 
-constexpr TAnchors kDefaultAnchors{TAnchorKind::akLeft, TAnchorKind::akTop};
-// Anchors as a number: 1 left, 2 top, 4 right, 8 bottom.
+// Named anchor sets; sets combine with + (kAnchorLeft + kAnchorBottom).
+constexpr TAnchors kAnchorLeft{TAnchorKind::akLeft};
+constexpr TAnchors kAnchorTop{TAnchorKind::akTop};
+constexpr TAnchors kAnchorRight{TAnchorKind::akRight};
+constexpr TAnchors kAnchorBottom{TAnchorKind::akBottom};
+constexpr TAnchors kAnchorsAll = kAnchorLeft + kAnchorTop + kAnchorRight + kAnchorBottom;
+constexpr TAnchors kDefaultAnchors = kAnchorLeft + kAnchorTop;
+// Anchors as a number, as files store them: 1 left, 2 top, 4 right, 8 bottom.
 inline int AnchorsToInt(TAnchors a) { return static_cast<int>(a.Mask()); }
 inline TAnchors IntToAnchors(int v) { return TAnchors::FromMask(static_cast<uint32_t>(v) & 15u); }
 
