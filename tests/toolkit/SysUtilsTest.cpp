@@ -2,6 +2,7 @@
 #include "toolkit/Variant.h"
 
 #include "support/TestSupport.h"
+#include "support/WidgetDriver.h"
 
 #include <ostream>
 
@@ -75,10 +76,9 @@ TEST(Conversions, FloatsFollowTheLocale) {
   EXPECT_EQ(FloatToStrG(123.456, 15), "123.456");
   EXPECT_DOUBLE_EQ(StrToFloat("2.5"), 2.5);
   EXPECT_THROW(StrToFloat("2,5x"), EConvertError);
-  QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+  const LocalePin german(QLocale(QLocale::German, QLocale::Germany));
   EXPECT_EQ(FloatToStrG(2.5), "2,5");
   EXPECT_DOUBLE_EQ(StrToFloat("2,5"), 2.5);
-  QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
 }
 
 TEST(Conversions, TrimAndCompare) {
