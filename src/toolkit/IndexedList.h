@@ -33,3 +33,22 @@ class IIndexedList {
  protected:
   ~IIndexedList() = default;
 };
+
+// The indexed-list side of a list of objects shown by one text each (tree
+// nodes, list-view rows): the list's own Count() and Item(n), and the item's
+// text read and written through `GetText` and `SetText`.
+template <class List, class Item, QString (Item::*GetText)() const, void (Item::*SetText)(const QString&)>
+class TTextItems : public IIndexedList {
+ public:
+  TIndexedKind ItemKind() const override { return TIndexedKind::Texts; }
+  int ItemCount() const override { return Self().Count(); }
+  TPersistent* ItemObject(int index) const override { return Self().Item(index); }
+  QString ItemText(int index) const override { return (Self().Item(index)->*GetText)(); }
+  void SetItemText(int index, const QString& text) override { (Self().Item(index)->*SetText)(text); }
+
+ protected:
+  ~TTextItems() = default;
+
+ private:
+  const List& Self() const { return static_cast<const List&>(*this); }
+};
