@@ -15,14 +15,13 @@ enum class TIndexedKind {
   Objects,  // an object known by its published properties (collection items)
 };
 
+// An index outside 0 .. ItemCount - 1 raises the list's own index error.
 class IIndexedList {
  public:
   virtual TIndexedKind ItemKind() const = 0;
   virtual int ItemCount() const = 0;
   // Item n as an object; always nullptr for the Lines kind.
   virtual TPersistent* ItemObject(int index) const = 0;
-  // Here and below an index outside 0 .. ItemCount - 1 raises the list's own
-  // index error.
   // The text that stands for item n: the line, the node's text, the row's
   // caption, a collection item's display name.
   virtual QString ItemText(int index) const = 0;
