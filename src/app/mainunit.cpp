@@ -247,7 +247,7 @@ void TMainForm::CreateRightColumn() {
   m_panelTop->Constraints().SetMinWidth(555);
   m_panelTop->Constraints().SetMinHeight(637);
   m_designPanel = Make<TPanel>(this, m_panelTop, "DesignPanel", {-2, -2, 557, 637});
-  m_designPanel->SetAnchors(IntToAnchors(15));
+  m_designPanel->SetAnchors(kAnchorsAll);
   m_designPanel->SetBevelOuter(TBevelCut::bvLowered);
 
   m_frmMovie = new TMovieFrame(this);
@@ -259,13 +259,13 @@ void TMainForm::CreateRightColumn() {
   m_frmMovie->Constraints().SetMaxWidth(553);
   m_frmMovie->Constraints().SetMaxHeight(635);
   m_frmMovie->SetBounds(0, 0, 553, 635);
-  m_frmMovie->SetAnchors(IntToAnchors(15));
+  m_frmMovie->SetAnchors(kAnchorsAll);
   m_frmMovie->HorzScrollBar().SetVisible(false);
   OverrideFrameDesignValues();
   m_frmMovie->EndLoading();
 
   m_panelBorder = Make<TPanel>(this, m_panelTop, "PanelBorder", {0, 517, 553, 2});
-  m_panelBorder->SetAnchors(IntToAnchors(13));
+  m_panelBorder->SetAnchors(kAnchorLeft + kAnchorRight + kAnchorBottom);
 }
 
 void TMainForm::CreateMessages() {
@@ -293,7 +293,7 @@ void TMainForm::OverrideFrameDesignValues() {
   set({"LSize", "LResolution", "LFramerate", "LDisks"}, [](TControl* c) { c->SetLeft(331); });
   set({"LRating", "LMediaType", "LDate"}, [](TControl* c) { c->SetLeft(297); });
   set({"LSizeUnit", "LFramerateFPS"}, [](TControl* c) { c->SetLeft(528); });
-  static_cast<TDateTimePicker*>(f.Child(QStringLiteral("EDate")))->SetChecked(true);
+  f.ComponentAs<TDateTimePicker>(QStringLiteral("EDate")).SetChecked(true);
   set({"ECategory", "ELanguages", "ESubtitles", "EMediaType"}, [](TControl* c) { c->SetParentShowHint(false); });
 }
 

@@ -6,7 +6,11 @@
 
 #include <QObject>
 
+class QChildEvent;
 class QEvent;
+class QKeyEvent;
+class QMouseEvent;
+class QWheelEvent;
 class QWidget;
 class TControl;
 struct TMessage;
@@ -29,6 +33,15 @@ class TControlAdapter : public QObject {
 
  private:
   bool Deliver(TMessage& message);
+  // One step per kind of event; each returns whether Qt must stop there.
+  void WatchAddedChild(QChildEvent* event);
+  bool HandleMouse(QMouseEvent* event);
+  bool HandleWheel(QWheelEvent* event);
+  bool HandleEnterLeave(bool entering);
+  bool HandleKey(QWidget* widget, QKeyEvent* event);
+  bool HandleFocus(bool gained);
+  bool HandleClose(QEvent* event);
+  bool HandleDrag(QWidget* widget, QEvent* event);
   bool HandleHint(QWidget* widget, QEvent* event);
   TControl* m_control;
 };

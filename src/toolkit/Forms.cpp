@@ -173,9 +173,7 @@ void TScrollingWinControl::UpdateScrollBars() {
 const TClassInfo& TScrollBox::StaticClass() {
   static const TClassInfo info("TScrollBox", &TScrollingWinControl::StaticClass(), [](TClassInfo& c) {
     Publisher<TScrollBox>(c).Creatable();
-    PublishStandard(c, {"Align", "Anchors", "Color", "Constraints", "Enabled", "Font", "ParentColor", "ParentFont",
-                        "ParentShowHint", "PopupMenu", "ShowHint", "TabOrder", "TabStop", "Visible", "OnClick",
-                        "OnDblClick", "OnEnter", "OnExit", "OnMouseDown", "OnMouseMove", "OnMouseUp", "OnResize"});
+    PublishStandard(c, {kPlacing, kLook, kTabbing, "Visible", kClicks, kFocusEvents, kMouseEvents, "OnResize"});
     Publisher<TScrollBox>(c)
         .Prop("AutoScroll", Types::Boolean(), &TScrollBox::AutoScroll, &TScrollBox::SetAutoScroll)
         .Prop("HorzScrollBar", TControlScrollBar::StaticClass().TypeInfo(), &TScrollBox::HorzScrollBarObject,
@@ -246,8 +244,7 @@ class TFormWidget : public QWidget {
 const TClassInfo& TCustomForm::StaticClass() {
   static const TClassInfo info("TCustomForm", &TScrollingWinControl::StaticClass(), [](TClassInfo& c) {
     PublishStandard(c, {"Caption", "Color", "Constraints", "Enabled", "Font", "ParentFont", "PopupMenu", "ShowHint",
-                        "Visible", "OnClick", "OnDblClick", "OnMouseDown", "OnMouseMove", "OnMouseUp", "OnResize",
-                        "OnKeyDown", "OnKeyPress", "OnKeyUp"});
+                        "Visible", kClicks, kMouseEvents, "OnResize", kKeyEvents});
     Publisher<TCustomForm>(c)
         .Prop("BorderIcons", BorderIconsType(), &TCustomForm::BorderIcons, &TCustomForm::SetBorderIcons)
         .Prop("BorderStyle", FormBorderStyleType(), &TCustomForm::BorderStyle, &TCustomForm::SetBorderStyle)
@@ -538,9 +535,7 @@ TForm::TForm(TComponent* owner) : TCustomForm(owner) {}
 const TClassInfo& TFrame::StaticClass() {
   static const TClassInfo info("TFrame", &TScrollingWinControl::StaticClass(), [](TClassInfo& c) {
     Publisher<TFrame>(c).Creatable();
-    PublishStandard(c, {"Align", "Anchors", "Color", "Constraints", "Enabled", "Font", "ParentColor", "ParentFont",
-                        "ParentShowHint", "PopupMenu", "ShowHint", "TabOrder", "TabStop", "Visible", "OnClick",
-                        "OnDblClick", "OnEnter", "OnExit", "OnMouseDown", "OnMouseMove", "OnMouseUp", "OnResize"});
+    PublishStandard(c, {kPlacing, kLook, kTabbing, "Visible", kClicks, kFocusEvents, kMouseEvents, "OnResize"});
   });
   return info;
 }

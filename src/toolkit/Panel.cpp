@@ -30,9 +30,7 @@ QRect Frame3D(TCanvas& canvas, QRect rect, TColor topLeft, TColor bottomRight, i
 const TClassInfo& TPanel::StaticClass() {
   static const TClassInfo info("TPanel", &TCustomControl::StaticClass(), [](TClassInfo& c) {
     Publisher<TPanel>(c).Creatable();
-    PublishStandard(c, {"Align", "Anchors", "Caption", "Color", "Constraints", "Enabled", "Font", "ParentColor",
-                        "ParentFont", "ParentShowHint", "PopupMenu", "ShowHint", "TabOrder", "TabStop", "Visible",
-                        "OnClick", "OnDblClick", "OnEnter", "OnExit", "OnMouseDown", "OnMouseMove", "OnMouseUp",
+    PublishStandard(c, {kPlacing, "Caption", kLook, kTabbing, "Visible", kClicks, kFocusEvents, kMouseEvents,
                         "OnResize"});
     Publisher<TPanel>(c)
         .Prop("Alignment", AlignmentType(), &TPanel::Alignment, &TPanel::SetAlignment)

@@ -124,7 +124,7 @@ TEST(Anchoring, ExplicitBoundsStartANewReference) {
   parent->SetBounds(0, 0, 200, 100);
   auto* child = new TPanel(&form);
   child->SetParent(parent);
-  child->SetAnchors(IntToAnchors(6));
+  child->SetAnchors(kAnchorTop + kAnchorRight);
   child->SetBounds(100, 10, 50, 10);
   parent->SetBounds(0, 0, 250, 100);
   EXPECT_EQ(child->Left(), 150);
@@ -140,7 +140,7 @@ TEST(Anchoring, NoAnchoringWhileLoading) {
   parent->SetBounds(0, 0, 200, 100);
   auto* child = new TPanel(&form);
   child->SetParent(parent);
-  child->SetAnchors(IntToAnchors(12));
+  child->SetAnchors(kAnchorRight + kAnchorBottom);
   child->SetBounds(20, 30, 50, 10);
   parent->BeginLoading();
   parent->SetBounds(0, 0, 300, 200);

@@ -1,4 +1,4 @@
-#include "WidgetDriver.h"
+#include "support/WidgetDriver.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
