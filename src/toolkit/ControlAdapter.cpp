@@ -67,10 +67,18 @@ TControlAdapter::TControlAdapter(TControl* control) : m_control(control) {}
 
 TControlAdapter::~TControlAdapter() = default;
 
+namespace {
+const char* const kForeignProperty = "vornikForeignWidget";
+}  // namespace
+
+void TControlAdapter::MarkForeign(QWidget* widget) { widget->setProperty(kForeignProperty, true); }
+
+bool TControlAdapter::IsForeign(const QWidget* widget) { return widget->property(kForeignProperty).toBool(); }
+
 void TControlAdapter::Watch(QWidget* widget) {
   widget->installEventFilter(this);
   for (QWidget* inner : widget->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-    if (!TControl::FromWidget(inner) || TControl::FromWidget(inner) == m_control) Watch(inner);
+    if (!IsForeign(inner) && (!TControl::FromWidget(inner) || TControl::FromWidget(inner) == m_control)) Watch(inner);
 }
 
 void TControlAdapter::Post(int number, intptr_t param) {
@@ -115,7 +123,7 @@ bool TControlAdapter::eventFilter(QObject* watched, QEvent* event) {
   switch (event->type()) {
     case QEvent::ChildAdded: {
       auto* child = qobject_cast<QWidget*>(static_cast<QChildEvent*>(event)->child());
-      if (child && !TControl::FromWidget(child)) Watch(child);
+      if (child && !TControl::FromWidget(child) && !IsForeign(child)) Watch(child);
       return false;
     }
     case QEvent::MouseButtonPress:

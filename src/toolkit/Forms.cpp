@@ -546,10 +546,17 @@ const TClassInfo& TFrame::StaticClass() {
 }
 
 TFrame::TFrame(TComponent* owner) : TScrollingWinControl(owner) {
-  auto* widget = new TPaintWidget([this](QPainter& p, const QRect& clip) { p.fillRect(clip, ColorToQColor(Color())); });
+  auto* widget = new TPaintWidget([this](QPainter& p, const QRect& clip) {
+    if (!IsDesigning()) p.fillRect(clip, ColorToQColor(Color()));
+  });
   AttachWidget(widget);
   CreateScrollBars();
   SetBounds(0, 0, 320, 240);
 }
 
 void TFrame::SyncColor() { Invalidate(); }
+
+void TFrame::DesigningChanged() {
+  TScrollingWinControl::DesigningChanged();
+  Invalidate();
+}

@@ -203,6 +203,8 @@ class TForm : public TCustomForm {
 };
 
 // A container that is placed into a form like a control and owns its controls.
+// While it is designed it lets the surface it is designed on (with that
+// surface's grid) show through.
 class TFrame : public TScrollingWinControl {
  public:
   static const TClassInfo& StaticClass();
@@ -212,6 +214,7 @@ class TFrame : public TScrollingWinControl {
 
  protected:
   void SyncColor() override;
+  void DesigningChanged() override;
 };
 
 // The text before and after the "|" of a hint.

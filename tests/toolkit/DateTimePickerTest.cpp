@@ -3,7 +3,7 @@
 #include "toolkit/PropAccess.h"
 #include "toolkit/Variant.h"
 
-#include "WidgetDriver.h"
+#include "support/WidgetDriver.h"
 #include "support/TestSupport.h"
 
 #include <QApplication>

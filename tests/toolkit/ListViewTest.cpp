@@ -5,7 +5,7 @@
 #include "toolkit/PropAccess.h"
 #include "toolkit/SysUtils.h"
 
-#include "WidgetDriver.h"
+#include "support/WidgetDriver.h"
 #include "support/TestSupport.h"
 
 #include <QApplication>

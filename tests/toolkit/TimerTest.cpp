@@ -3,7 +3,7 @@
 #include "toolkit/SysUtils.h"
 #include "toolkit/Timer.h"
 
-#include "WidgetDriver.h"
+#include "support/WidgetDriver.h"
 #include "support/TestSupport.h"
 
 #include <ostream>

@@ -7,7 +7,7 @@
 #include "toolkit/SysUtils.h"
 #include "toolkit/ToolBar.h"
 
-#include "WidgetDriver.h"
+#include "support/WidgetDriver.h"
 #include "support/TestSupport.h"
 
 #include <QApplication>
