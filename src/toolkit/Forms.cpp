@@ -310,10 +310,16 @@ void TCustomForm::Notification(TComponent* component, TOperation operation) {
 }
 
 void TCustomForm::SetParent(TWinControl* parent) {
-  if (Widget()) {
+  if (QWidget* w = Widget()) {
     const bool window = parent == nullptr;
-    Widget()->setWindowFlag(Qt::Window, window);
-    if (window) ApplyWindowFlags();
+    w->setWindowFlag(Qt::Window, window);
+    if (window) {
+      ApplyWindowFlags();
+    } else {
+      // Inside a parent the form has the size it is given, whatever its border.
+      w->setMinimumSize(0, 0);
+      w->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    }
   }
   TScrollingWinControl::SetParent(parent);
 }

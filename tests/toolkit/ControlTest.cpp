@@ -39,6 +39,17 @@ TEST(ControlBounds, BoundsAreTheWidgetGeometryAndBack) {
   EXPECT_EQ(form.Height(), 310);
 }
 
+TEST(ControlBounds, AFormWithAFixedBorderTakesTheBoundsItIsGivenInsideAParent) {
+  TForm window(nullptr);
+  window.SetBounds(0, 0, 400, 300);
+  auto* inner = new TForm(&window);
+  inner->SetBorderStyle(TFormBorderStyle::bsNone);  // fixed at its window size so far
+  inner->SetParent(&window);
+  inner->SetBounds(2, 2, 350, 260);
+  inner->SetVisible(true);
+  EXPECT_EQ(inner->Widget()->geometry(), QRect(2, 2, 350, 260));
+}
+
 TEST(ControlBounds, ConstraintsLimitTheSize) {
   TForm form(nullptr);
   auto* panel = new TPanel(&form);
