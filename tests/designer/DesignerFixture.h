@@ -1,0 +1,64 @@
+// A window with a design panel, a frame to design and a few controls on it,
+// and a designer over them; mouse and key input delivered as the window
+// system would (moves and releases to the mouse grabber while there is one).
+#pragma once
+
+#include "designer/DesignEngine.h"
+#include "designer/ELDesignPanel.h"
+#include "designer/ELDesigner.h"
+#include "designer/ELSelection.h"
+#include "toolkit/Edit.h"
+#include "toolkit/Forms.h"
+#include "toolkit/Panel.h"
+
+#include "support/RecordingDialogs.h"
+#include "support/TestSupport.h"
+
+#include <QImage>
+
+class DesignerTest : public ::testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  // Activates the designer and counts its events from then on.
+  void Activate();
+  TEdit* AddEdit(const char* name, QRect bounds, TWinControl* parent = nullptr);
+
+  // The centre of a control on the screen.
+  QPoint Centre(const TControl* control) const;
+  // A press of a button at a screen point on a control's widget.
+  void Press(TControl* control, const QPoint& screen, Qt::KeyboardModifiers mods = {},
+             Qt::MouseButton button = Qt::LeftButton);
+  // A move to a screen point with buttons held, to the mouse grabber or the
+  // control pressed last.
+  void MoveTo(const QPoint& screen, Qt::MouseButtons buttons = Qt::LeftButton, Qt::KeyboardModifiers mods = {});
+  void Release(const QPoint& screen, Qt::MouseButton button = Qt::LeftButton, Qt::KeyboardModifiers mods = {});
+  // Press at the control's centre, moves in two steps by (dx, dy), release.
+  void Drag(TControl* control, int dx, int dy, Qt::KeyboardModifiers mods = {});
+  void Click(TControl* control, Qt::KeyboardModifiers mods = {});
+  // A press on a grab handle of the control selected alone.
+  void PressHandle(TControl* control, THandlePosition position);
+  // A key typed on the design surface.
+  void Key(int qtKey, Qt::KeyboardModifiers mods = {});
+
+  TDSelCtrlItemPoint& HandleOf(TControl* control, THandlePosition position) const;
+  std::vector<TControl*> Selected() const { return designer->SelectedControls().GetControls(); }
+  TDEng& Engine() const { return *designer->Engine(); }
+
+  ScopedDialogs dialogs;
+  TForm* window = nullptr;
+  TPanel* holder = nullptr;  // the frame's place while it is not designed
+  TELDesignPanel* panel = nullptr;
+  TFrame* frame = nullptr;
+  TEdit* edit1 = nullptr;
+  TEdit* edit2 = nullptr;
+  TEdit* edit3 = nullptr;
+  TELDesigner* designer = nullptr;
+  int modified = 0;
+  int selectionChanges = 0;
+
+ private:
+  QWidget* MouseTarget() const;
+  QPointer<QWidget> m_pressed;
+};
