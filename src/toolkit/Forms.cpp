@@ -260,7 +260,6 @@ const TClassInfo& TCustomForm::StaticClass() {
 TCustomForm::TCustomForm(TComponent* owner) : TScrollingWinControl(owner) {
   auto* widget = new TFormWidget(this);
   widget->setWindowFlag(Qt::Window);
-  widget->setFocusPolicy(Qt::StrongFocus);
   SetVisible(false);
   AttachWidget(widget);
   CreateScrollBars();
@@ -428,6 +427,12 @@ void TCustomForm::PlaceOnFirstShow() {
 }
 
 void TCustomForm::SyncColor() { Invalidate(); }
+
+// A click on a bare part of a form, or on a toolbar or panel in it, leaves the
+// keyboard focus where it is; the form takes it by Tab or from the program.
+void TCustomForm::SyncFocusPolicy() {
+  if (Widget()) Widget()->setFocusPolicy(Qt::TabFocus);
+}
 
 void TCustomForm::TextChanged() {
   if (Widget()) Widget()->setWindowTitle(GetText());

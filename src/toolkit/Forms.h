@@ -176,6 +176,7 @@ class TCustomForm : public TScrollingWinControl {
   void SyncGeometry() override;
   void SyncVisibility() override;
   void SyncColor() override;
+  void SyncFocusPolicy() override;
   void TextChanged() override;
   void WindowGeometryChanged() override;
   virtual void PaintBackground(QPainter& painter, const QRect& clip);

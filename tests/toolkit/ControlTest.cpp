@@ -8,6 +8,7 @@
 #include "support/TestSupport.h"
 
 #include <QApplication>
+#include <QTest>
 
 #include <ostream>
 
@@ -48,6 +49,26 @@ TEST(ControlBounds, AFormWithAFixedBorderTakesTheBoundsItIsGivenInsideAParent) {
   inner->SetBounds(2, 2, 350, 260);
   inner->SetVisible(true);
   EXPECT_EQ(inner->Widget()->geometry(), QRect(2, 2, 350, 260));
+}
+
+TEST(Focus, AClickOnAPanelOrABarePartOfTheFormLeavesTheFocusWhereItIs) {
+  TForm form(nullptr);
+  form.SetBounds(100, 100, 300, 200);
+  auto* panel = new TPanel(&form);
+  panel->SetParent(&form);
+  panel->SetBounds(0, 0, 150, 100);
+  auto* edit = new TEdit(&form);
+  edit->SetParent(&form);
+  edit->SetBounds(160, 10, 100, 21);
+  form.ShowForm();
+  form.Widget()->activateWindow();
+  QApplication::processEvents();
+  edit->SetFocus();
+  ASSERT_TRUE(edit->Focused());
+  QTest::mouseClick(panel->Widget(), Qt::LeftButton, {}, QPoint(20, 20));
+  EXPECT_TRUE(edit->Focused());
+  QTest::mouseClick(form.Widget(), Qt::LeftButton, {}, QPoint(200, 150));
+  EXPECT_TRUE(edit->Focused());
 }
 
 TEST(ControlBounds, ConstraintsLimitTheSize) {
