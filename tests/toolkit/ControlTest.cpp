@@ -1,3 +1,4 @@
+#include "toolkit/Application.h"
 #include "toolkit/Edit.h"
 #include "toolkit/Forms.h"
 #include "toolkit/Label.h"
@@ -8,6 +9,7 @@
 #include "support/TestSupport.h"
 
 #include <QApplication>
+#include <QMouseEvent>
 #include <QTest>
 
 #include <ostream>
@@ -69,6 +71,26 @@ TEST(Focus, AClickOnAPanelOrABarePartOfTheFormLeavesTheFocusWhereItIs) {
   EXPECT_TRUE(edit->Focused());
   QTest::mouseClick(form.Widget(), Qt::LeftButton, {}, QPoint(200, 150));
   EXPECT_TRUE(edit->Focused());
+}
+
+TEST(CursorClip, AMoveOutsideTheRectangleIsBroughtBackToItsEdge) {
+  TForm form(nullptr);
+  form.ShowForm();
+  QWidget* widget = form.Widget();
+  auto move = [widget](QPoint screen) {
+    QMouseEvent event(QEvent::MouseMove, widget->mapFromGlobal(screen), screen, Qt::NoButton, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(widget, &event);
+  };
+  QCursor::setPos(120, 120);
+  Application().ClipCursor(QRect(100, 100, 50, 50));
+  move(QPoint(300, 120));
+  EXPECT_EQ(QCursor::pos(), QPoint(149, 120));
+  // A move inside leaves the pointer alone, wherever the platform last put it.
+  move(QPoint(110, 110));
+  EXPECT_EQ(QCursor::pos(), QPoint(149, 120));
+  Application().ClipCursor(QRect());
+  move(QPoint(300, 120));
+  EXPECT_EQ(QCursor::pos(), QPoint(149, 120));
 }
 
 TEST(ControlBounds, ConstraintsLimitTheSize) {
