@@ -13,8 +13,6 @@
 
 namespace {
 
-bool ButtonPress(const TMessage& m) { return m.Kind == TMessageKind::MouseDown; }
-
 // Whether anything the control would take with it when destroyed (its child
 // controls and the components it owns, at every depth) carries a lock.
 bool TreeHasLock(const TControl& control, TELDesignerLock lock) {
@@ -133,11 +131,10 @@ TControl* TDEng::DesignableAncestor(TControl* control) const {
 }
 
 TControl* TDEng::ControlAtScreen(const QPoint& screenPos) const {
-  TControl* found = nullptr;
-  TWinControl* container = m_host;
   QPoint pos = m_host->ScreenToClient(screenPos);
   if (!m_host->ClientRect().contains(pos)) return nullptr;
-  found = m_host;
+  TControl* found = m_host;
+  TWinControl* container = m_host;
   while (container) {
     TControl* child = container->ControlAtPos(pos, true);
     if (!child) break;
@@ -303,7 +300,7 @@ bool TDEng::HookMouse(TControl* control, TMessage& m) {
 void TDEng::Press(TControl* control, const TMessage& m, bool claimed) {
   if (m_panelSurface) m_panelSurface->FocusSurface();
   if (control == m_host && m_host != m_designControl) return;
-  if (ButtonPress(m) && m.Button == TMouseButton::mbLeft && TryInsert(control, m.ScreenPos)) return;
+  if (m.Button == TMouseButton::mbLeft && TryInsert(control, m.ScreenPos)) return;
   TControl* target = DesignableAncestor(control);
   if (!target) return;
   if (m.Shift.Contains(TShiftStateFlag::ssShift)) {

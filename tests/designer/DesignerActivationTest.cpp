@@ -7,6 +7,7 @@
 #include "toolkit/SysUtils.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 
 namespace {
 
@@ -95,6 +96,35 @@ TEST_F(DesignerTest, ActivationFailuresLeaveTheDesignerInactive) {
   other->SetActive(false);
   designer->SetActive(true);
   EXPECT_TRUE(designer->Active());
+}
+
+TEST(DesignedForm, AFormIsItsOwnSurfaceAndItsCloseGoesToTheDesigner) {
+  TForm designed(nullptr);
+  designed.SetBounds(50, 50, 200, 150);
+  auto* edit = new TEdit(&designed);
+  edit->SetParent(&designed);
+  TELDesigner designer(nullptr);
+  designer.SetDesignControl(&designed);
+  designed.ShowForm();
+  designer.SetActive(true);  // no panel needed
+  EXPECT_EQ(designer.Engine()->HostSurface(), &designed);
+  EXPECT_TRUE(edit->IsDesigning());
+  std::vector<TCloseAction> asked;
+  designer.OnDesignFormClose = [&](TObject*, TCloseAction& action) {
+    asked.push_back(action);
+    action = TCloseAction::caNone;
+  };
+  QCloseEvent close;
+  QCoreApplication::sendEvent(designed.Widget(), &close);
+  EXPECT_EQ(asked, std::vector<TCloseAction>{TCloseAction::caHide});
+  EXPECT_TRUE(designed.Widget()->isVisible());
+  designer.OnDesignFormClose = nullptr;
+  QCloseEvent again;
+  QCoreApplication::sendEvent(designed.Widget(), &again);
+  EXPECT_FALSE(designed.Widget()->isVisible());
+  designer.SetActive(false);
+  EXPECT_FALSE(edit->IsDesigning());
+  EXPECT_EQ(designed.Designer(), nullptr);
 }
 
 TEST_F(DesignerTest, DesignControlAndPanelChangeOnlyWhileInactive) {

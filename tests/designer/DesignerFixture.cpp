@@ -34,7 +34,13 @@ void DesignerTest::SetUp() {
   QApplication::processEvents();
 }
 
-void DesignerTest::TearDown() { TComponent::Free(window); }
+void DesignerTest::TearDown() {
+  // A test that ends with a button down lets it go, so the next one starts
+  // with the mouse at rest.
+  for (Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton})
+    if (QGuiApplication::mouseButtons() & button) QTest::mouseRelease(Window(), button);
+  TComponent::Free(window);
+}
 
 TEdit* DesignerTest::AddEdit(const char* name, QRect bounds, TWinControl* parent) {
   auto* edit = new TEdit(frame);
@@ -56,36 +62,37 @@ QPoint DesignerTest::Centre(const TControl* control) const {
   return control->ClientToScreen(QPoint(control->Width() / 2, control->Height() / 2));
 }
 
-QWidget* DesignerTest::MouseTarget() const {
-  if (QWidget* grabber = QWidget::mouseGrabber()) return grabber;
-  return m_pressed;
+QWindow* DesignerTest::Window() const { return window->Widget()->windowHandle(); }
+
+QPoint DesignerTest::InWindow(const QPoint& screen) const { return Window()->mapFromGlobal(screen); }
+
+void DesignerTest::Press(const QPoint& screen, Qt::KeyboardModifiers mods, Qt::MouseButton button) {
+  QTest::mousePress(Window(), button, mods, InWindow(screen));
 }
 
-void DesignerTest::Press(TControl* control, const QPoint& screen, Qt::KeyboardModifiers mods, Qt::MouseButton button) {
-  m_pressed = control->Widget();
-  SendMouseEvent(m_pressed, QEvent::MouseButtonPress, screen, button, button, mods);
-}
-
-void DesignerTest::MoveTo(const QPoint& screen, Qt::MouseButtons buttons, Qt::KeyboardModifiers mods) {
-  if (QWidget* target = MouseTarget()) SendMouseEvent(target, QEvent::MouseMove, screen, Qt::NoButton, buttons, mods);
+void DesignerTest::MoveTo(const QPoint& screen, Qt::KeyboardModifiers mods) {
+  QTest::mouseEvent(QTest::MouseMove, Window(), Qt::NoButton, mods, InWindow(screen));
 }
 
 void DesignerTest::Release(const QPoint& screen, Qt::MouseButton button, Qt::KeyboardModifiers mods) {
-  if (QWidget* target = MouseTarget())
-    SendMouseEvent(target, QEvent::MouseButtonRelease, screen, button, Qt::NoButton, mods);
-  m_pressed = nullptr;
+  QTest::mouseRelease(Window(), button, mods, InWindow(screen));
+}
+
+void DesignerTest::MoveWithoutButtons(const QPoint& screen) {
+  if (QWidget* grabber = QWidget::mouseGrabber())
+    SendMouseEvent(grabber, QEvent::MouseMove, screen, Qt::NoButton, Qt::NoButton);
 }
 
 void DesignerTest::Drag(TControl* control, int dx, int dy, Qt::KeyboardModifiers mods) {
   const QPoint from = Centre(control);
-  Press(control, from, mods);
-  MoveTo(from + QPoint(dx / 2, dy / 2), Qt::LeftButton, mods);
-  MoveTo(from + QPoint(dx, dy), Qt::LeftButton, mods);
+  Press(from, mods);
+  MoveTo(from + QPoint(dx / 2, dy / 2), mods);
+  MoveTo(from + QPoint(dx, dy), mods);
   Release(from + QPoint(dx, dy), Qt::LeftButton, mods);
 }
 
 void DesignerTest::Click(TControl* control, Qt::KeyboardModifiers mods) {
-  Press(control, Centre(control), mods);
+  Press(Centre(control), mods);
   Release(Centre(control), Qt::LeftButton, mods);
 }
 
@@ -96,10 +103,7 @@ TDSelCtrlItemPoint& DesignerTest::HandleOf(TControl* control, THandlePosition po
 }
 
 void DesignerTest::PressHandle(TControl* control, THandlePosition position) {
-  TDSelCtrlItemPoint& handle = HandleOf(control, position);
-  m_pressed = &handle;
-  const QPoint screen = handle.mapToGlobal(QPoint(2, 2));
-  SendMouseEvent(&handle, QEvent::MouseButtonPress, screen, Qt::LeftButton, Qt::LeftButton, {});
+  Press(HandleOf(control, position).mapToGlobal(QPoint(2, 2)));
 }
 
 void DesignerTest::Key(int qtKey, Qt::KeyboardModifiers mods) {

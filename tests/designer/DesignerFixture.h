@@ -27,13 +27,15 @@ class DesignerTest : public ::testing::Test {
 
   // The centre of a control on the screen.
   QPoint Centre(const TControl* control) const;
-  // A press of a button at a screen point on a control's widget.
-  void Press(TControl* control, const QPoint& screen, Qt::KeyboardModifiers mods = {},
-             Qt::MouseButton button = Qt::LeftButton);
-  // A move to a screen point with buttons held, to the mouse grabber or the
-  // control pressed last.
-  void MoveTo(const QPoint& screen, Qt::MouseButtons buttons = Qt::LeftButton, Qt::KeyboardModifiers mods = {});
+  // Mouse input at points of the screen, through the window as the window
+  // system delivers it: Qt finds the widget, keeps the button state and
+  // sends moves and releases to the widget that holds the mouse.
+  void Press(const QPoint& screen, Qt::KeyboardModifiers mods = {}, Qt::MouseButton button = Qt::LeftButton);
+  void MoveTo(const QPoint& screen, Qt::KeyboardModifiers mods = {});
   void Release(const QPoint& screen, Qt::MouseButton button = Qt::LeftButton, Qt::KeyboardModifiers mods = {});
+  // A move that arrives with no button held while a drag still holds the
+  // mouse, as when the release went to another window.
+  void MoveWithoutButtons(const QPoint& screen);
   // Press at the control's centre, moves in two steps by (dx, dy), release.
   void Drag(TControl* control, int dx, int dy, Qt::KeyboardModifiers mods = {});
   void Click(TControl* control, Qt::KeyboardModifiers mods = {});
@@ -59,6 +61,6 @@ class DesignerTest : public ::testing::Test {
   int selectionChanges = 0;
 
  private:
-  QWidget* MouseTarget() const;
-  QPointer<QWidget> m_pressed;
+  QWindow* Window() const;
+  QPoint InWindow(const QPoint& screen) const;
 };

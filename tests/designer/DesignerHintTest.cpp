@@ -92,12 +92,12 @@ TEST_F(DesignerHintTest, WithoutControlHintsMoveHintsStillShow) {
   QTest::qWait(60);
   EXPECT_FALSE(Hint().Showing());
   const QPoint from = Centre(edit1);
-  Press(edit1, from);
+  Press(from);
   MoveTo(from + QPoint(16, 0));
   EXPECT_TRUE(WindowShows("32, 24"));
   Release(from + QPoint(16, 0));
   designer->SetShowingHints({});
-  Press(edit1, Centre(edit1));
+  Press(Centre(edit1));
   MoveTo(Centre(edit1) + QPoint(16, 0));
   EXPECT_FALSE(Hint().Showing());
   Release(Centre(edit1) + QPoint(16, 0));

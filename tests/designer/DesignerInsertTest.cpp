@@ -3,6 +3,7 @@
 #include "designer/DesignerFixture.h"
 
 #include "designer/DesignHint.h"
+#include "toolkit/Application.h"
 
 #include <QCoreApplication>
 #include <QDragEnterEvent>
@@ -27,7 +28,7 @@ class DesignerInsertTest : public DesignerTest {
 
 TEST_F(DesignerInsertTest, APressAndReleaseInsertsAtTheAlignedPointWithTheDefaultSize) {
   const QPoint at = frame->ClientToScreen(QPoint(203, 205));
-  Press(frame, at);
+  Press(at);
   Release(at);
   auto* created = dynamic_cast<TPanel*>(frame->FindComponent("Panel1"));
   ASSERT_NE(created, nullptr);
@@ -42,7 +43,7 @@ TEST_F(DesignerInsertTest, APressAndReleaseInsertsAtTheAlignedPointWithTheDefaul
 
 TEST_F(DesignerInsertTest, ADraggedOutRectangleBecomesTheBounds) {
   const QPoint from = frame->ClientToScreen(QPoint(200, 100));
-  Press(frame, from);
+  Press(from);
   MoveTo(from + QPoint(20, 10));
   EXPECT_EQ(Engine().Hint().Text(), "17 x 9");
   MoveTo(from + QPoint(41, 30));
@@ -72,7 +73,7 @@ TEST_F(DesignerInsertTest, AFailureWhileNamingDestroysTheNewControl) {
   designer->OnControlInserting = inserting;
   designer->OnGetUniqueName = [](TObject*, const QString&, QString& name) { name = "Edit1"; };
   const int changes = selectionChanges;
-  Press(frame, frame->ClientToScreen(QPoint(200, 200)));
+  Press(frame->ClientToScreen(QPoint(200, 200)));
   Release(frame->ClientToScreen(QPoint(200, 200)));
   ASSERT_EQ(dialogs->errors.size(), 1u);
   EXPECT_EQ(frame->ComponentCount(), 3);
@@ -80,7 +81,11 @@ TEST_F(DesignerInsertTest, AFailureWhileNamingDestroysTheNewControl) {
   EXPECT_EQ(Selected(), std::vector<TControl*>{edit2});
   EXPECT_EQ(selectionChanges, changes);
   EXPECT_EQ(modified, 0);
+  // The failing handler still ended the drag and gave everything back.
   EXPECT_FALSE(Engine().Dragging());
+  EXPECT_EQ(TControl::CaptureControl(), nullptr);
+  EXPECT_FALSE(Application().CursorClip().isValid());
+  EXPECT_TRUE(designer->SelectedControls().HandlesVisible());
 }
 
 TEST_F(DesignerTest, OutsideDragsGoToTheDesignersEvents) {

@@ -4,6 +4,8 @@
 
 #include "toolkit/Label.h"
 
+#include <climits>
+
 namespace {
 
 TEST_F(DesignerTest, CtrlArrowsMoveSiblingsAndDropOthers) {
@@ -57,6 +59,20 @@ TEST_F(DesignerTest, ShiftArrowOnALoneControlLockedAgainstResizingKeepsTheSelect
   // It still moves.
   Key(Qt::Key_Right, Qt::ControlModifier);
   EXPECT_EQ(edit1->Left(), 17);
+  EXPECT_EQ(modified, 1);
+}
+
+TEST_F(DesignerTest, BoundsAtTheEndOfTheRangeDoNotWrapRound) {
+  Activate();
+  edit1->SetBounds(INT_MAX, INT_MIN, INT_MAX, 21);
+  designer->SelectedControls().SelectOnly(edit1);
+  Key(Qt::Key_Right, Qt::ControlModifier);
+  Key(Qt::Key_Up, Qt::ControlModifier);
+  Key(Qt::Key_Right, Qt::ShiftModifier);
+  EXPECT_EQ(edit1->BoundsRect(), QRect(INT_MAX, INT_MIN, INT_MAX, 21));
+  EXPECT_EQ(modified, 0);
+  Key(Qt::Key_Left, Qt::ControlModifier);
+  EXPECT_EQ(edit1->Left(), INT_MAX - 1);
   EXPECT_EQ(modified, 1);
 }
 

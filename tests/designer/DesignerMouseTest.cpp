@@ -5,6 +5,8 @@
 #include "designer/DesignHint.h"
 #include "toolkit/Application.h"
 
+#include "support/WidgetDriver.h"
+
 #include <QApplication>
 
 namespace {
@@ -84,7 +86,7 @@ TEST_F(DesignerTest, SelectedSiblingsMoveTogetherOnce) {
 TEST_F(DesignerTest, TheMoveHintShowsTheNewSmallestLeftAndTop) {
   Activate();
   const QPoint from = Centre(edit1);
-  Press(edit1, from);
+  Press(from);
   MoveTo(from + QPoint(16, 0));
   ASSERT_TRUE(Engine().Hint().Showing());
   EXPECT_EQ(Engine().Hint().Text(), "32, 24");
@@ -152,7 +154,7 @@ TEST_F(DesignerTest, ALeftHandleDraggedPastTheRightEdgeMirrors) {
 TEST_F(DesignerTest, ABandFromTheBareFrameSelectsTheControlsItMeets) {
   Activate();
   const QPoint from = frame->ClientToScreen(QPoint(5, 5));
-  Press(frame, from);
+  Press(from);
   EXPECT_EQ(Selected(), std::vector<TControl*>{frame});
   MoveTo(from + QPoint(40, 40));
   MoveTo(from + QPoint(60, 70));
@@ -160,7 +162,7 @@ TEST_F(DesignerTest, ABandFromTheBareFrameSelectsTheControlsItMeets) {
   EXPECT_EQ(Selected(), (std::vector<TControl*>{edit1, edit2}));
   EXPECT_EQ(modified, 0);
   // A band that meets nothing leaves the frame selected.
-  Press(frame, frame->ClientToScreen(QPoint(200, 200)));
+  Press(frame->ClientToScreen(QPoint(200, 200)));
   Release(frame->ClientToScreen(QPoint(210, 210)));
   EXPECT_EQ(Selected(), std::vector<TControl*>{frame});
 }
@@ -168,8 +170,8 @@ TEST_F(DesignerTest, ABandFromTheBareFrameSelectsTheControlsItMeets) {
 TEST_F(DesignerTest, CtrlStartsABandOverControls) {
   Activate();
   const QPoint from = Centre(edit1);
-  Press(edit1, from, Qt::ControlModifier);
-  MoveTo(from + QPoint(100, 0), Qt::LeftButton, Qt::ControlModifier);
+  Press(from, Qt::ControlModifier);
+  MoveTo(from + QPoint(100, 0), Qt::ControlModifier);
   Release(from + QPoint(100, 0), Qt::LeftButton, Qt::ControlModifier);
   EXPECT_EQ(Selected(), (std::vector<TControl*>{edit1, edit3}));
   EXPECT_EQ(edit1->Left(), 16);
@@ -179,14 +181,15 @@ TEST_F(DesignerTest, WhileADragRunsOtherPressesAndDeleteAreIgnored) {
   Activate();
   designer->LockAll({});
   const QPoint from = Centre(edit1);
-  Press(edit1, from);
+  Press(from);
   MoveTo(from + QPoint(16, 0));
-  Press(edit2, Centre(edit2), {}, Qt::RightButton);
+  Press(Centre(edit2), {}, Qt::RightButton);
   Key(Qt::Key_Delete);
   EXPECT_TRUE(Engine().Dragging());
   EXPECT_EQ(Selected(), std::vector<TControl*>{edit1});
   EXPECT_EQ(frame->ControlCount(), 3);
   Release(from + QPoint(16, 0));
+  Release(Centre(edit2), Qt::RightButton);
   EXPECT_EQ(edit1->Left(), 32);
 }
 
@@ -198,7 +201,7 @@ TEST_F(DesignerTest, ADragIsCancelledWhenItsMouseGoesAstray) {
   };
   const std::vector<Case> cases = {
       {"the capture is lost", [](const QPoint&) { TControl::CaptureControl()->SetMouseCapture(false); }},
-      {"a move arrives with the button up", [this](const QPoint& at) { MoveTo(at, Qt::NoButton); }},
+      {"a move arrives with the button up", [this](const QPoint& at) { MoveWithoutButtons(at); }},
       {"the application is deactivated",
        [](const QPoint&) {
          QEvent deactivate(QEvent::ApplicationDeactivate);
@@ -210,7 +213,7 @@ TEST_F(DesignerTest, ADragIsCancelledWhenItsMouseGoesAstray) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.how);
     const QPoint from = Centre(edit1);
-    Press(edit1, from);
+    Press(from);
     MoveTo(from + QPoint(16, 16));
     ASSERT_TRUE(Engine().Dragging());
     c.lose(from + QPoint(24, 24));
@@ -229,7 +232,7 @@ TEST_F(DesignerTest, AFailingModificationHandlerStillEndsTheDrag) {
   RecordingDialogs& boxes = *dialogs;
   designer->OnModified = [](TObject*) { throw EInvalidOperation("handler failed"); };
   const QPoint from = Centre(edit1);
-  Press(edit1, from);
+  Press(from);
   MoveTo(from + QPoint(16, 0));
   Release(from + QPoint(16, 0));
   ASSERT_EQ(boxes.errors.size(), 1u);
@@ -243,10 +246,30 @@ TEST_F(DesignerTest, AFailingModificationHandlerStillEndsTheDrag) {
   EXPECT_TRUE(HandleOf(edit1, P::hpTopLeft).isVisible());
 }
 
+TEST_F(DesignerTest, RightClicksAskForTheContextMenuAndDoubleClicksAreReported) {
+  Activate();
+  std::vector<QPoint> popups;
+  designer->OnContextPopup = [&](TObject*, QPoint at, bool& handled) {
+    popups.push_back(at);
+    handled = true;
+  };
+  int doubleClicks = 0;
+  designer->OnDblClick = [&](TObject*) { ++doubleClicks; };
+  const QPoint at = Centre(edit2);
+  Press(at, {}, Qt::RightButton);
+  Release(at, Qt::RightButton);
+  EXPECT_EQ(popups, std::vector<QPoint>{at});
+  EXPECT_EQ(Selected(), std::vector<TControl*>{edit2});
+  SendMouseEvent(edit2->Widget(), QEvent::MouseButtonDblClick, at, Qt::LeftButton, Qt::LeftButton);
+  SendMouseEvent(edit2->Widget(), QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
+  EXPECT_EQ(doubleClicks, 1);
+  EXPECT_EQ(modified, 0);
+}
+
 TEST_F(DesignerTest, DeactivatingDuringADragCancelsIt) {
   Activate();
   const QPoint from = Centre(edit1);
-  Press(edit1, from);
+  Press(from);
   MoveTo(from + QPoint(16, 0));
   designer->SetActive(false);
   EXPECT_EQ(edit1->Left(), 16);

@@ -77,7 +77,7 @@ TEST_F(DesignerPaintTest, ADragShowsGreyFramesAndThePositionHint) {
   designer->SelectedControls().SetControls({edit1, edit2});
   const QImage before = Surface();
   const QPoint from = Centre(edit1);
-  Press(edit1, from);
+  Press(from);
   MoveTo(from + QPoint(24, 16));
   QImage during = Surface();
   // The frame, two pixels just inside the moved rectangle (40, 40, 100 x 21).
