@@ -15,14 +15,20 @@ TComponent* FindOwned(const TComponent& root, const QString& name) {
   return nullptr;
 }
 
-// The centre of a named control relative to its form's client area.
-QPoint CentreInForm(const TCustomForm& form, const char* name) {
+// The rectangle of a named control relative to its form's client area.
+QRect RectInForm(const TCustomForm& form, const char* name) {
   auto* control = dynamic_cast<TControl*>(FindOwned(form, QString::fromLatin1(name)));
   if (!control) {
     ADD_FAILURE() << "no control " << name << " on " << form.Name().toStdString();
     return {};
   }
-  return control->ClientOrigin() - form.ClientOrigin() + QPoint(control->Width() / 2, control->Height() / 2);
+  return QRect(control->ClientOrigin() - form.ClientOrigin(), QSize(control->Width(), control->Height()));
+}
+
+// The centre of a named control relative to its form's client area.
+QPoint CentreInForm(const TCustomForm& form, const char* name) {
+  const QRect r = RectInForm(form, name);
+  return r.topLeft() + QPoint(r.width() / 2, r.height() / 2);
 }
 
 }  // namespace
@@ -59,6 +65,10 @@ QString RealInputTest::ExpectWindow(const QString& title) const {
 
 QPoint RealInputTest::MainWindowPoint(const char* name) const {
   return session.Geometry(mainWindow).topLeft() + CentreInForm(*m_mainLayout, name);
+}
+
+QRect RealInputTest::MainWindowRect(const char* name) const {
+  return RectInForm(*m_mainLayout, name).translated(session.Geometry(mainWindow).topLeft());
 }
 
 QPoint RealInputTest::LanguageDialogPoint(const QString& window, const char* name) const {

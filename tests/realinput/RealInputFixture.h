@@ -21,6 +21,8 @@ class RealInputTest : public ::testing::Test {
   // The centre of a control of the main window on the screen, from the
   // window's place and the control's bounds in the window's tables.
   QPoint MainWindowPoint(const char* name) const;
+  // The rectangle of a control of the main window on the screen.
+  QRect MainWindowRect(const char* name) const;
   // The same for a control of the language dialog shown as `window`.
   QPoint LanguageDialogPoint(const QString& window, const char* name) const;
 
