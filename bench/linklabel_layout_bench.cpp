@@ -4,7 +4,6 @@
 #include "controls/OrqJvLinkLabelParser.h"
 #include "controls/OrqJvLinkLabelRenderer.h"
 
-#include <QGuiApplication>
 #include <QImage>
 
 #include <benchmark/benchmark.h>
@@ -67,12 +66,3 @@ void LinkRedraw(benchmark::State& state) {
 BENCHMARK(LinkRedraw)->Arg(5)->Arg(50)->ArgNames({"authors"});
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QGuiApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
