@@ -596,11 +596,12 @@ void TControl::DesigningChanged() {
 
 namespace {
 
-// The widgets inside a control's widget that belong to it, not to a child control.
+// The widgets inside a control's widget that belong to it, not to a child
+// control or to whoever placed a foreign widget there.
 void CollectInnerWidgets(const QWidget* widget, const TControl* control, QList<QWidget*>& inner) {
   for (QWidget* child : widget->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
     const TControl* owner = TControl::FromWidget(child);
-    if (owner && owner != control) continue;
+    if ((owner && owner != control) || TControlAdapter::IsForeign(child)) continue;
     inner << child;
     CollectInnerWidgets(child, control, inner);
   }
