@@ -7,7 +7,6 @@
 #include "toolkit/Forms.h"
 #include "toolkit/Label.h"
 
-#include <QApplication>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -177,14 +176,3 @@ BENCHMARK(SaveSequence)
     ->Iterations(3)
     ->UseRealTime();
 BENCHMARK(SingleWrite)->Unit(benchmark::kMillisecond)->UseRealTime();
-
-// Forms need a QApplication; the benchmarks run on the offscreen platform.
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

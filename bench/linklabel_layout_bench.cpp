@@ -5,7 +5,6 @@
 #include "controls/OrqJvLinkLabelParser.h"
 #include "controls/OrqJvLinkLabelRenderer.h"
 
-#include <QGuiApplication>
 #include <QImage>
 
 #include <benchmark/benchmark.h>
@@ -101,12 +100,3 @@ void NestedLinkUnderPointer(benchmark::State& state) {
 BENCHMARK(NestedLinkUnderPointer)->Arg(2000)->Arg(20000)->ArgNames({"depth"})->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QGuiApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

@@ -485,6 +485,11 @@ void TControl::SetMouseCapture(bool value) {
   } else if (g_captureControl == this) {
     g_captureControl = nullptr;
     if (m_widget) m_widget->releaseMouse();
+    if (!IsDestroying()) {
+      TMessage m;
+      m.Kind = TMessageKind::CaptureChanged;
+      Dispatch(m);
+    }
   }
 }
 
@@ -594,6 +599,44 @@ void TControl::HandleRequest(int, intptr_t) {}
 void TControl::DesigningChanged() {
   SyncVisibility();
   SyncFocusPolicy();
+  SyncInnerCursors();
+}
+
+namespace {
+
+// The widgets inside a control's widget that belong to it, not to a child
+// control or to whoever placed a foreign widget there.
+void CollectInnerWidgets(const QWidget* widget, const TControl* control, QList<QWidget*>& inner) {
+  for (QWidget* child : widget->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+    const TControl* owner = TControl::FromWidget(child);
+    if ((owner && owner != control) || TControlAdapter::IsForeign(child)) continue;
+    inner << child;
+    CollectInnerWidgets(child, control, inner);
+  }
+}
+
+}  // namespace
+
+void TControl::SyncInnerCursors() {
+  if (!m_widget) return;
+  if (!IsDesigning()) {
+    for (auto& [widget, cursor] : m_cursorsBeforeDesign) {
+      if (!widget) continue;
+      if (cursor) widget->setCursor(*cursor);
+      else widget->unsetCursor();
+    }
+    m_cursorsBeforeDesign.clear();
+    return;
+  }
+  if (!m_cursorsBeforeDesign.empty()) return;
+  QList<QWidget*> inner;
+  CollectInnerWidgets(m_widget, this, inner);
+  for (QWidget* widget : inner) {
+    std::optional<QCursor> own;
+    if (widget->testAttribute(Qt::WA_SetCursor)) own = widget->cursor();
+    m_cursorsBeforeDesign.emplace_back(widget, own);
+    widget->setCursor(CursorShape(m_cursor));
+  }
 }
 
 void TControl::SyncGeometry() {

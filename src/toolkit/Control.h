@@ -17,6 +17,8 @@
 #include <memory>
 #include <optional>
 #include <span>
+#include <utility>
+#include <vector>
 
 class TWinControl;
 class TCustomForm;
@@ -279,6 +281,9 @@ class TControl : public TComponent {
   void DesigningChanged() override;
   // Copies the state onto the widget.
   virtual void SyncGeometry();
+  // The inner widgets (an edit field's text area, a spin box's line edit)
+  // show the control's pointer while it is designed, not their own I-beam.
+  void SyncInnerCursors();
   virtual void SyncVisibility();
   virtual void SyncFont();
   virtual void SyncColor();
@@ -329,4 +334,7 @@ class TControl : public TComponent {
   bool m_applyingParentFont = false;
   bool m_clickEvents = true;
   std::optional<Qt::FocusPolicy> m_focusPolicyBeforeDesign;
+  // The pointers the inner widgets had before design state: their own, or
+  // none set (nullopt).
+  std::vector<std::pair<QPointer<QWidget>, std::optional<QCursor>>> m_cursorsBeforeDesign;
 };

@@ -67,10 +67,18 @@ TControlAdapter::TControlAdapter(TControl* control) : m_control(control) {}
 
 TControlAdapter::~TControlAdapter() = default;
 
+namespace {
+const char* const kForeignProperty = "vornikForeignWidget";
+}  // namespace
+
+void TControlAdapter::MarkForeign(QWidget* widget) { widget->setProperty(kForeignProperty, true); }
+
+bool TControlAdapter::IsForeign(const QWidget* widget) { return widget->property(kForeignProperty).toBool(); }
+
 void TControlAdapter::Watch(QWidget* widget) {
   widget->installEventFilter(this);
   for (QWidget* inner : widget->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-    if (!TControl::FromWidget(inner) || TControl::FromWidget(inner) == m_control) Watch(inner);
+    if (!IsForeign(inner) && (!TControl::FromWidget(inner) || TControl::FromWidget(inner) == m_control)) Watch(inner);
 }
 
 void TControlAdapter::Post(int number, intptr_t param) {
@@ -156,7 +164,7 @@ bool TControlAdapter::eventFilter(QObject* watched, QEvent* event) {
 
 void TControlAdapter::WatchAddedChild(QChildEvent* event) {
   auto* child = qobject_cast<QWidget*>(event->child());
-  if (child && !TControl::FromWidget(child)) Watch(child);
+  if (child && !TControl::FromWidget(child) && !IsForeign(child)) Watch(child);
 }
 
 bool TControlAdapter::HandleMouse(QMouseEvent* event) {

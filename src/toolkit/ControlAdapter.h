@@ -30,6 +30,11 @@ class TControlAdapter : public QObject {
 
   // The Qt event type used for posted requests.
   static int RequestEventType();
+  // A widget that others place into a control's widget (a designer's grab
+  // handle) and that is no part of the control: its events stay its own.
+  // Mark it before it gets its parent.
+  static void MarkForeign(QWidget* widget);
+  static bool IsForeign(const QWidget* widget);
 
  private:
   bool Deliver(TMessage& message);

@@ -257,7 +257,6 @@ const TClassInfo& TCustomForm::StaticClass() {
 TCustomForm::TCustomForm(TComponent* owner) : TScrollingWinControl(owner) {
   auto* widget = new TFormWidget(this);
   widget->setWindowFlag(Qt::Window);
-  widget->setFocusPolicy(Qt::StrongFocus);
   SetVisible(false);
   AttachWidget(widget);
   CreateScrollBars();
@@ -307,10 +306,16 @@ void TCustomForm::Notification(TComponent* component, TOperation operation) {
 }
 
 void TCustomForm::SetParent(TWinControl* parent) {
-  if (Widget()) {
+  if (QWidget* w = Widget()) {
     const bool window = parent == nullptr;
-    Widget()->setWindowFlag(Qt::Window, window);
-    if (window) ApplyWindowFlags();
+    w->setWindowFlag(Qt::Window, window);
+    if (window) {
+      ApplyWindowFlags();
+    } else {
+      // Inside a parent the form has the size it is given, whatever its border.
+      w->setMinimumSize(0, 0);
+      w->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    }
   }
   TScrollingWinControl::SetParent(parent);
 }
@@ -419,6 +424,12 @@ void TCustomForm::PlaceOnFirstShow() {
 }
 
 void TCustomForm::SyncColor() { Invalidate(); }
+
+// A click on a bare part of a form, or on a toolbar or panel in it, leaves the
+// keyboard focus where it is; the form takes it by Tab or from the program.
+void TCustomForm::SyncFocusPolicy() {
+  if (Widget()) Widget()->setFocusPolicy(Qt::TabFocus);
+}
 
 void TCustomForm::TextChanged() {
   if (Widget()) Widget()->setWindowTitle(GetText());
@@ -541,10 +552,17 @@ const TClassInfo& TFrame::StaticClass() {
 }
 
 TFrame::TFrame(TComponent* owner) : TScrollingWinControl(owner) {
-  auto* widget = new TPaintWidget([this](QPainter& p, const QRect& clip) { p.fillRect(clip, ColorToQColor(Color())); });
+  auto* widget = new TPaintWidget([this](QPainter& p, const QRect& clip) {
+    if (!IsDesigning()) p.fillRect(clip, ColorToQColor(Color()));
+  });
   AttachWidget(widget);
   CreateScrollBars();
   SetBounds(0, 0, 320, 240);
 }
 
 void TFrame::SyncColor() { Invalidate(); }
+
+void TFrame::DesigningChanged() {
+  TScrollingWinControl::DesigningChanged();
+  Invalidate();
+}

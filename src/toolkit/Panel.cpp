@@ -43,7 +43,11 @@ const TClassInfo& TPanel::StaticClass() {
   return info;
 }
 
-TPanel::TPanel(TComponent* owner) : TCustomControl(owner) { SetBounds(0, 0, 185, 41); }
+TPanel::TPanel(TComponent* owner) : TCustomControl(owner) {
+  // A panel holds controls; a click on it leaves the keyboard focus where it is.
+  Widget()->setFocusPolicy(Qt::NoFocus);
+  SetBounds(0, 0, 185, 41);
+}
 
 void TPanel::SetBevelOuter(TBevelCut v) {
   m_bevelOuter = v;

@@ -17,15 +17,21 @@ TComponent* FindOwned(const TComponent& root, const QString& name) {
   return nullptr;
 }
 
-// A point of a named control relative to its form's client area; its centre
-// without a point.
-QPoint PointInForm(const TCustomForm& form, const char* name, std::optional<QPoint> at = std::nullopt) {
+// The rectangle of a named control relative to its form's client area.
+QRect RectInForm(const TCustomForm& form, const char* name) {
   auto* control = dynamic_cast<TControl*>(FindOwned(form, QString::fromLatin1(name)));
   if (!control) {
     ADD_FAILURE() << "no control " << name << " on " << form.Name().toStdString();
     return {};
   }
-  return control->ClientOrigin() - form.ClientOrigin() + at.value_or(QPoint(control->Width() / 2, control->Height() / 2));
+  return QRect(control->ClientOrigin() - form.ClientOrigin(), QSize(control->Width(), control->Height()));
+}
+
+// A point of a named control relative to its form's client area; its centre
+// without a point.
+QPoint PointInForm(const TCustomForm& form, const char* name, std::optional<QPoint> at = std::nullopt) {
+  const QRect r = RectInForm(form, name);
+  return r.topLeft() + at.value_or(QPoint(r.width() / 2, r.height() / 2));
 }
 
 }  // namespace
@@ -69,6 +75,10 @@ QPoint RealInputTest::MainWindowPoint(const char* name) const {
 
 QPoint RealInputTest::MainWindowPoint(const char* name, const QPoint& inControl) const {
   return session.Geometry(mainWindow).topLeft() + PointInForm(*m_mainLayout, name, inControl);
+}
+
+QRect RealInputTest::MainWindowRect(const char* name) const {
+  return RectInForm(*m_mainLayout, name).translated(session.Geometry(mainWindow).topLeft());
 }
 
 QPoint RealInputTest::LanguageDialogPoint(const QString& window, const char* name) const {

@@ -28,6 +28,8 @@ class RealInputTest : public ::testing::Test {
   QPoint MainWindowPoint(const char* name, const QPoint& inControl) const;
   // The main window as the test process builds it offscreen.
   TMainForm& MainLayout() const { return *m_mainLayout; }
+  // The rectangle of a control of the main window on the screen.
+  QRect MainWindowRect(const char* name) const;
   // The same for a control of the language dialog shown as `window`.
   QPoint LanguageDialogPoint(const QString& window, const char* name) const;
 

@@ -1,0 +1,105 @@
+// The design surface used with real input: "Enable editing", a drag of the
+// Media Label field, the keys that move and resize by a pixel, the star
+// image that keeps its size, the component list and the control hint.
+#include "realinput/RealInputFixture.h"
+
+#include "support/TestSupport.h"
+
+#include <QDeadlineTimer>
+#include <QThread>
+
+#include <algorithm>
+
+namespace {
+
+class DesignerRealTest : public RealInputTest {
+ protected:
+  void SetUp() override {
+    RealInputTest::SetUp();
+    if (HasFatalFailure()) return;
+    ASSERT_FALSE(OpenLanguageDialog().isEmpty());
+    session.Key("Return");  // the current language, English
+    ASSERT_TRUE(session.WaitForTitle(mainWindow, "Vornik GUI designer - English.lng"));
+    const QByteArray emptyList = session.Grab(MainWindowRect("CBNames"));
+    session.Click(MainWindowPoint("CBLock"));
+    // Editing is on once the component list shows the frame.
+    frameSelected = ComponentListOtherThan(emptyList);
+    ASSERT_FALSE(frameSelected.isEmpty());
+  }
+  // Saves and waits until the file holds every line (a safety stop, not a timing check).
+  bool SaveAndWaitFor(const QStringList& lines) {
+    ClickToolButton("TBSave");
+    const QString file = program.LanguageFile("English.lng");
+    QDeadlineTimer deadline(120000);
+    while (!deadline.hasExpired()) {
+      const QByteArray bytes = ReadFileBytes(file);
+      const auto holds = [&bytes](const QString& line) { return bytes.contains(line.toLatin1() + "\r\n"); };
+      if (std::all_of(lines.begin(), lines.end(), holds)) return true;
+      QThread::msleep(200);
+    }
+    QStringList held;
+    for (const QByteArray& line : ReadFileBytes(file).split('\n'))
+      for (const QString& wanted : lines)
+        if (line.startsWith(wanted.section(QLatin1Char('='), 0, 0).toLatin1() + '=')) held << QString::fromLatin1(line.trimmed());
+    ADD_FAILURE() << "the file does not hold " << lines.join(", ").toStdString() << " but "
+                  << held.join(", ").toStdString() << "; errors: " << program.Errors().toStdString();
+    return false;
+  }
+  // The picture of the component list once it differs from `old` and has
+  // settled (two grabs alike); empty at the safety stop.
+  QByteArray ComponentListOtherThan(const QByteArray& old) {
+    QByteArray previous;
+    QDeadlineTimer deadline(20000);
+    while (!deadline.hasExpired()) {
+      const QByteArray picture = session.Grab(MainWindowRect("CBNames"));
+      if (!picture.isEmpty() && picture != old && picture == previous) return picture;
+      previous = picture;
+      QThread::msleep(100);
+    }
+    ADD_FAILURE() << "the component list did not change";
+    return {};
+  }
+  QByteArray frameSelected;
+};
+
+TEST_F(DesignerRealTest, ADragAndTheKeysArrangeTheMediaFieldAndSaveWritesIt) {
+  const QPoint media = MainWindowPoint("EMedia");
+  session.Drag(media, media + QPoint(20, 11));
+  ASSERT_TRUE(SaveAndWaitFor({"EMedia.Left=120", "EMedia.Top=13", "EMedia.Width=180", "EMedia.Height=21"}));
+  // The field is still selected and the surface has the keys.
+  session.Key("ctrl+Right");
+  session.Key("shift+Down");
+  // The star image moves but keeps its size.
+  const QPoint star = MainWindowPoint("StarRating");
+  session.Click(star);
+  session.Key("shift+Down");
+  session.Key("shift+Right");
+  session.Key("ctrl+Left");
+  EXPECT_TRUE(SaveAndWaitFor({"EMedia.Left=121", "EMedia.Top=13", "EMedia.Width=180", "EMedia.Height=22",
+                              "StarRating.Left=351", "StarRating.Top=54", "StarRating.Width=200",
+                              "StarRating.Height=20"}));
+}
+
+TEST_F(DesignerRealTest, AClickOnTheMediaFieldShowsItInTheComponentList) {
+  session.Click(MainWindowPoint("EMedia"));
+  const QByteArray afterClick = ComponentListOtherThan(frameSelected);
+  ASSERT_FALSE(afterClick.isEmpty());
+  session.Click(MainWindowPoint("EYear"));
+  const QByteArray year = ComponentListOtherThan(afterClick);
+  // The entry chosen by its text in the list, then the field clicked again
+  // (which keeps it selected and gives the surface the focus): the list
+  // shows the same picture as after the first click.
+  session.Click(MainWindowPoint("CBNames"));
+  session.Type("EMedia:");
+  session.Key("Return");
+  session.Click(MainWindowPoint("EMedia"));
+  EXPECT_EQ(ComponentListOtherThan(year), afterClick);
+}
+
+TEST_F(DesignerRealTest, RestingOnTheMediaFieldShowsItsNameAndClass) {
+  session.MoveTo(MainWindowPoint("EMedia") + QPoint(-20, 0));
+  session.MoveTo(MainWindowPoint("EMedia"));
+  EXPECT_FALSE(ExpectWindow("EMedia: TEdit").isEmpty());
+}
+
+}  // namespace
