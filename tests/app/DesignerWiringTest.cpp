@@ -6,6 +6,8 @@
 #include "designer/ELDesignPanel.h"
 #include "designer/ELDesigner.h"
 #include "designer/ELSelection.h"
+#include "inspector/ELPropInsp.h"
+#include "inspector/ELPropsPageEdit.h"
 #include "frame/framemovie.h"
 #include "toolkit/ActionList.h"
 #include "toolkit/Buttons.h"
@@ -131,6 +133,32 @@ TEST_F(DesignerWiringTest, AMoveMarksTheLayoutModifiedAndSaveWritesIt) {
   const QStringList lines = SectionLines(LanguagePath("English.lng"), "TMovieFrame");
   for (const char* line : {"EMedia.Left=121", "EMedia.Top=13", "EMedia.Width=180", "EMedia.Height=22"})
     EXPECT_TRUE(lines.contains(line)) << line;
+}
+
+TEST_F(DesignerWiringTest, TheInspectorShowsTheSelectionAndFollowsAMove) {
+  EnableEditing(true);
+  TELPropertyInspector* inspector = form->PInspector();
+  const auto value = [inspector](const QString& caption) {
+    for (int r = 0; r < inspector->RowCount(); ++r)
+      if (inspector->ItemAtRow(r)->Caption() == caption) return inspector->ItemAtRow(r)->DisplayValue();
+    return QStringLiteral("no row");
+  };
+  TControl* media = Child("EMedia");
+  ClickControl(media);
+  EXPECT_EQ(inspector->Objects(), std::vector<TObject*>{media});
+  EXPECT_EQ(value("Left"), "104");
+  // A second control joins; a value the two differ in shows empty.
+  Selection().Add(Child("LMedia"));
+  EXPECT_EQ(inspector->Objects(), (std::vector<TObject*>{media, Child("LMedia")}));
+  EXPECT_EQ(value("Left"), "");
+  Selection().SelectOnly(media);
+  DragControl(media, QPoint(20, 11));
+  EXPECT_EQ(value("Left"), "120");
+  EXPECT_EQ(value("Top"), "13");
+  // Editing off empties the selection, and the rows go with it.
+  EnableEditing(false);
+  EXPECT_TRUE(inspector->Objects().empty());
+  EXPECT_EQ(inspector->RowCount(), 0);
 }
 
 TEST_F(DesignerWiringTest, TheStarImageMovesButKeepsItsSize) {
