@@ -3,13 +3,6 @@
 // image that keeps its size, the component list and the control hint.
 #include "realinput/RealInputFixture.h"
 
-#include "support/TestSupport.h"
-
-#include <QDeadlineTimer>
-#include <QThread>
-
-#include <algorithm>
-
 namespace {
 
 class DesignerRealTest : public RealInputTest {
@@ -17,47 +10,10 @@ class DesignerRealTest : public RealInputTest {
   void SetUp() override {
     RealInputTest::SetUp();
     if (HasFatalFailure()) return;
-    ASSERT_FALSE(OpenLanguageDialog().isEmpty());
-    session.Key("Return");  // the current language, English
-    ASSERT_TRUE(session.WaitForTitle(mainWindow, "Vornik GUI designer - English.lng"));
-    const QByteArray emptyList = session.Grab(MainWindowRect("CBNames"));
-    session.Click(MainWindowPoint("CBLock"));
-    // Editing is on once the component list shows the frame.
-    frameSelected = ComponentListOtherThan(emptyList);
+    OpenEnglish();
+    if (HasFatalFailure()) return;
+    frameSelected = EnableEditing();
     ASSERT_FALSE(frameSelected.isEmpty());
-  }
-  // Saves and waits until the file holds every line (a safety stop, not a timing check).
-  bool SaveAndWaitFor(const QStringList& lines) {
-    ClickToolButton("TBSave");
-    const QString file = program.LanguageFile("English.lng");
-    QDeadlineTimer deadline(120000);
-    while (!deadline.hasExpired()) {
-      const QByteArray bytes = ReadFileBytes(file);
-      const auto holds = [&bytes](const QString& line) { return bytes.contains(line.toLatin1() + "\r\n"); };
-      if (std::all_of(lines.begin(), lines.end(), holds)) return true;
-      QThread::msleep(200);
-    }
-    QStringList held;
-    for (const QByteArray& line : ReadFileBytes(file).split('\n'))
-      for (const QString& wanted : lines)
-        if (line.startsWith(wanted.section(QLatin1Char('='), 0, 0).toLatin1() + '=')) held << QString::fromLatin1(line.trimmed());
-    ADD_FAILURE() << "the file does not hold " << lines.join(", ").toStdString() << " but "
-                  << held.join(", ").toStdString() << "; errors: " << program.Errors().toStdString();
-    return false;
-  }
-  // The picture of the component list once it differs from `old` and has
-  // settled (two grabs alike); empty at the safety stop.
-  QByteArray ComponentListOtherThan(const QByteArray& old) {
-    QByteArray previous;
-    QDeadlineTimer deadline(20000);
-    while (!deadline.hasExpired()) {
-      const QByteArray picture = session.Grab(MainWindowRect("CBNames"));
-      if (!picture.isEmpty() && picture != old && picture == previous) return picture;
-      previous = picture;
-      QThread::msleep(100);
-    }
-    ADD_FAILURE() << "the component list did not change";
-    return {};
   }
   QByteArray frameSelected;
 };

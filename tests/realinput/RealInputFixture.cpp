@@ -5,6 +5,13 @@
 #include "toolkit/Control.h"
 #include "toolkit/Screen.h"
 
+#include "support/TestSupport.h"
+
+#include <QDeadlineTimer>
+#include <QThread>
+
+#include <algorithm>
+
 #include <optional>
 
 namespace {
@@ -36,10 +43,8 @@ QPoint PointInForm(const TCustomForm& form, const char* name, std::optional<QPoi
 
 }  // namespace
 
-RealInputTest::RealInputTest() : RealInputTest(QStringLiteral(VORNIK_PROGRAM)) {}
-
-RealInputTest::RealInputTest(const QString& programPath)
-    : program{session, programPath, QStringLiteral(VORNIK_SOURCE_DIR "/sample")} {
+RealInputTest::RealInputTest()
+    : program{session, QStringLiteral(VORNIK_PROGRAM), QStringLiteral(VORNIK_SOURCE_DIR "/sample")} {
   // The same windows built offscreen: their controls' bounds are the tables'.
   Screen().SetPixelsPerInch(96);
   m_mainLayout = new TMainForm(nullptr);
@@ -90,4 +95,49 @@ void RealInputTest::ClickToolButton(const char* name) const { session.Click(Main
 QString RealInputTest::OpenLanguageDialog() const {
   ClickToolButton("TBOpen");
   return ExpectWindow(QString::fromLatin1(kLanguageTitle));
+}
+
+void RealInputTest::OpenEnglish() const {
+  ASSERT_FALSE(OpenLanguageDialog().isEmpty());
+  session.Key(QStringLiteral("Return"));
+  ASSERT_TRUE(session.WaitForTitle(mainWindow, QStringLiteral("Vornik GUI designer - English.lng")));
+}
+
+QByteArray RealInputTest::EnableEditing() const {
+  const QByteArray emptyList = session.Grab(MainWindowRect("CBNames"));
+  session.Click(MainWindowPoint("CBLock"));
+  return ComponentListOtherThan(emptyList);
+}
+
+QByteArray RealInputTest::ComponentListOtherThan(const QByteArray& old) const {
+  QByteArray previous;
+  QDeadlineTimer deadline(20000);
+  while (!deadline.hasExpired()) {
+    const QByteArray picture = session.Grab(MainWindowRect("CBNames"));
+    if (!picture.isEmpty() && picture != old && picture == previous) return picture;
+    previous = picture;
+    QThread::msleep(100);
+  }
+  ADD_FAILURE() << "the component list did not change";
+  return {};
+}
+
+bool RealInputTest::SaveAndWaitFor(const QStringList& lines) {
+  ClickToolButton("TBSave");
+  const QString file = program.LanguageFile(QStringLiteral("English.lng"));
+  QDeadlineTimer deadline(120000);
+  while (!deadline.hasExpired()) {
+    const QByteArray bytes = ReadFileBytes(file);
+    const auto holds = [&bytes](const QString& line) { return bytes.contains(line.toLatin1() + "\r\n"); };
+    if (std::all_of(lines.begin(), lines.end(), holds)) return true;
+    QThread::msleep(200);
+  }
+  QStringList held;
+  for (const QByteArray& line : ReadFileBytes(file).split('\n'))
+    for (const QString& wanted : lines)
+      if (line.startsWith(wanted.section(QLatin1Char('='), 0, 0).toLatin1() + '='))
+        held << QString::fromLatin1(line.trimmed());
+  ADD_FAILURE() << "the file does not hold " << lines.join(", ").toStdString() << " but "
+                << held.join(", ").toStdString() << "; errors: " << program.Errors().toStdString();
+  return false;
 }

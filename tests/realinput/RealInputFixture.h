@@ -15,8 +15,6 @@ class RealInputTest : public ::testing::Test {
   static constexpr const char* kLanguageTitle = "Select a language";
 
   RealInputTest();
-  // The same fixture over another build of the main window (a test host).
-  explicit RealInputTest(const QString& programPath);
   ~RealInputTest() override;
   void SetUp() override;
 
@@ -40,6 +38,17 @@ class RealInputTest : public ::testing::Test {
   // Waits for a window and fails the test with the titles there are when
   // it does not come.
   QString ExpectWindow(const QString& title) const;
+  // Opens the preselected language (English) with the dialog's Enter.
+  void OpenEnglish() const;
+  // Ticks "Enable editing" and waits until the component list shows the
+  // frame; the list's picture then.
+  QByteArray EnableEditing() const;
+  // The picture of the component list once it differs from `old` and has
+  // settled (two grabs alike); empty at the safety stop.
+  QByteArray ComponentListOtherThan(const QByteArray& old) const;
+  // Clicks Save and waits until English.lng holds every line, each ended by
+  // CR LF (a safety stop, not a timing check).
+  bool SaveAndWaitFor(const QStringList& lines);
 
   XSession session;
   ProgramRun program;
