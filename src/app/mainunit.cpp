@@ -368,15 +368,23 @@ void TMainForm::ApplyLanguageFile(const QString& fileName) {
   ShowFileInCaption();
   Font().SetName(QString::fromLatin1(kDefaultFontName));
   Font().SetCharset(DEFAULT_CHARSET);
-  m_frmMovie->BeginUpdate();
-  Translator->TranslateForm(this);
-  if (m_guiChoice == TGUIChoice::KeepGUI) Translator->SetLoadGUI(false);
-  if (m_guiChoice == TGUIChoice::LoadGUI) Translator->SetLoadGUI(true);
-  Translator->TranslateFrame(m_frmMovie);
-  m_frmMovie->AdjustLayout();
-  if (m_guiChoice == TGUIChoice::ResetGUI) ActionResetExecute(this);
-  m_frmMovie->SetCustomLayout(true);
-  m_frmMovie->EndUpdate();
+  {
+    m_frmMovie->BeginUpdate();
+    const auto endUpdate = qScopeGuard([this] { m_frmMovie->EndUpdate(); });
+    Translator->TranslateForm(this);
+    if (m_guiChoice == TGUIChoice::KeepGUI) Translator->SetLoadGUI(false);
+    if (m_guiChoice == TGUIChoice::LoadGUI) Translator->SetLoadGUI(true);
+    {
+      // Bounds read from the file are the author's: while the frame loads
+      // and scales them, its fields keep heights below their fonts' minimum.
+      m_frmMovie->BeginLoading();
+      const auto endLoading = qScopeGuard([this] { m_frmMovie->EndLoading(); });
+      Translator->TranslateFrame(m_frmMovie);
+      m_frmMovie->AdjustLayout();
+    }
+    if (m_guiChoice == TGUIChoice::ResetGUI) ActionResetExecute(this);
+    m_frmMovie->SetCustomLayout(true);
+  }
   m_frmMovie->SetEnabled(true);
   m_cbLock->SetEnabled(true);
   m_actionSave->SetEnabled(true);
