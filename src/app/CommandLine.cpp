@@ -6,10 +6,12 @@
 #include "lang/frameLanguage.h"
 #include "prefs/ProgramSettings.h"
 #include "toolkit/Application.h"
+#include "toolkit/Screen.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QScopeGuard>
 
 #include <cstring>
 #include <memory>
@@ -20,7 +22,7 @@ namespace {
 const char* const kUsage =
     "Usage: vornik-gui-designer [/prefs FILE] [/tr_show_errors] [--screenshot OUT.png]\n"
     "       vornik-gui-designer --check FILE...\n"
-    "       vornik-gui-designer --render FILE OUT.png\n"
+    "       vornik-gui-designer --render FILE OUT.png [--dpi N]\n"
     "\n"
     "Without options the designer starts in its window.\n"
     "  --screenshot OUT.png   saves a picture of the screen once the window shows, then ends.\n"
@@ -31,7 +33,10 @@ const char* const kUsage =
     "                         Exit status 0 without errors, 1 with errors, 2 when a file cannot be read\n"
     "                         or the arguments are wrong. Files are never written.\n"
     "  --render FILE OUT.png  saves a picture of the main window as it looks after opening FILE with\n"
-    "                         \"Load GUI\".\n";
+    "                         \"Load GUI\".\n"
+    "  --dpi N                renders as a screen of N pixels per inch (48 to 480, for example 120 or\n"
+    "                         144) shows it: the panel's controls scaled by N / 96 and its text in the\n"
+    "                         default 8-point font of that screen.\n";
 
 std::string Local(const QString& text) { return text.toLocal8Bit().toStdString(); }
 
@@ -161,15 +166,33 @@ std::optional<int> RunCommandLine(const QStringList& args, std::ostream& out, st
     return status;
   }
   if (mode == QLatin1String("--render")) {
-    if (args.size() != 4) {
+    if (args.size() != 4 && !(args.size() == 6 && args[4] == QLatin1String("--dpi"))) {
       err << "--render needs a language/GUI file and a picture file\n" << kUsage;
       return 2;
+    }
+    int dpi = 0;
+    if (args.size() == 6) {
+      bool ok = false;
+      dpi = args[5].toInt(&ok);
+      if (!ok || dpi < 48 || dpi > 480) {
+        err << "--dpi needs a resolution from 48 to 480 pixels per inch\n";
+        return 2;
+      }
     }
     if (!Readable(args[2])) {
       err << Local(args[2]) << ": error: the file cannot be read\n";
       return 2;
     }
+    // The resolution the panel's re-layout and the fonts see, for this
+    // picture only.
+    const int previousDpi = Screen().PixelsPerInchOverride();
+    if (dpi > 0) Screen().SetPixelsPerInch(dpi);
+    const auto restoreDpi = qScopeGuard([previousDpi] { Screen().SetPixelsPerInch(previousDpi); });
     Workbench bench;
+    // The panel as the catalog shows it there: the screen's default font,
+    // 8 points, has more pixels on a finer screen. The designer's own
+    // column keeps its look.
+    if (dpi > 0) bench.form->FrmMovie()->Font().SetSize(8);
     bench.form->SetGUIChoice(TGUIChoice::LoadGUI);
     bench.form->ShowForm();
     bench.form->ApplyLanguageFile(args[2]);

@@ -2,6 +2,8 @@
 
 #include "app/pictures.h"
 #include "controls/OrqStringList.h"
+#include "designer/DesignEngine.h"
+#include "designer/DesignHistory.h"
 #include "designer/ELDesignPanel.h"
 #include "designer/ELDesigner.h"
 #include "designer/ELSelection.h"
@@ -15,6 +17,7 @@
 #include "prefs/ProgramSettings.h"
 #include "toolkit/SysUtils.h"
 #include "toolkit/ActionList.h"
+#include "toolkit/Application.h"
 #include "toolkit/Buttons.h"
 #include "toolkit/ComboBox.h"
 #include "toolkit/DateTimePicker.h"
@@ -24,14 +27,18 @@
 #include "toolkit/ImageList.h"
 #include "toolkit/Label.h"
 #include "toolkit/ListView.h"
+#include "toolkit/KeyCodes.h"
 #include "toolkit/Panel.h"
+#include "toolkit/PopupMenu.h"
 #include "toolkit/Screen.h"
 #include "toolkit/ToolBar.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QKeySequence>
 #include <QScopeGuard>
+#include <QShortcut>
 
 #include <utility>
 
@@ -160,6 +167,7 @@ TMainForm::TMainForm(TComponent* owner) : TForm(owner) {
   CreateLeftColumn();
   CreateRightColumn();
   CreateMessages();
+  CreateShortcuts();
   OnCreate = [this](TObject* sender) { FormCreate(sender); };
   OnShow = [this](TObject* sender) { FormShow(sender); };
   OnDestroy = [this](TObject* sender) { FormDestroy(sender); };
@@ -234,6 +242,11 @@ void TMainForm::CreateLeftColumn() {
     PInspectorFilterProp(sender, instance, prop, includeProp);
   };
   m_inspector->OnModified = [this](TObject* sender) { PInspectorModified(sender); };
+  // The values before a write, so that the write becomes one undo step.
+  m_inspector->OnWriting = [this](TObject*) {
+    m_valuesBeforeWrite = TDesignHistory::Snapshot(m_inspector->Objects());
+    m_writeNoted = true;
+  };
   auto* fileProperties = MakeLabel(this, m_panelLeft, "Label1", {8, 368, 217, 17}, "File properties");
   fileProperties->SetAlignment(TAlignment::taCenter);
   MakeLabel(this, m_panelLeft, "Label5", {8, 395, 49, 17}, "Version:");
@@ -282,14 +295,68 @@ void TMainForm::CreateRightColumn() {
   m_designer->SetName(QStringLiteral("PDesigner"));
   m_designer->SetDesignPanel(m_designPanel);
   m_designer->SetClipboardFormat(QStringLiteral("Layout designer components"));
+  // Edges and centres of the moving control snap to its neighbours'.
+  m_designer->SetSnaplines(true);
   m_designer->OnModified = [this](TObject* sender) { PDesignerModified(sender); };
   m_designer->OnChangeSelection = [this](TObject* sender) { PDesignerChangeSelection(sender); };
+  CreateDesignerMenu();
+}
+
+void TMainForm::CreateDesignerMenu() {
+  m_designerMenu = new TPopupMenu(this);
+  m_designerMenu->SetName(QStringLiteral("PMDesigner"));
+  auto add = [this](const QString& caption, uint16_t shortCut, TNotifyEvent onClick) {
+    TMenuItem* item = m_designerMenu->AddItem(caption, std::move(onClick));
+    item->SetShortCut(shortCut);
+    return item;
+  };
+  TMenuItem* undo = add(QStringLiteral("Undo"), scCtrl | 'Z', [this](TObject*) { m_designer->History().Undo(); });
+  TMenuItem* redo = add(QStringLiteral("Redo"), scCtrl | 'Y', [this](TObject*) { m_designer->History().Redo(); });
+  std::vector<std::pair<TMenuItem*, TArrangeKind>> arrange;
+  for (TArrangeKind kind :
+       {TArrangeKind::AlignLefts, TArrangeKind::AlignRights, TArrangeKind::AlignTops, TArrangeKind::AlignBottoms,
+        TArrangeKind::AlignHorzCentres, TArrangeKind::AlignVertCentres, TArrangeKind::SameWidth,
+        TArrangeKind::SameHeight, TArrangeKind::SameSize, TArrangeKind::DistributeHorz,
+        TArrangeKind::DistributeVert}) {
+    // Groups: alignment, size, distribution.
+    if (kind == TArrangeKind::AlignLefts || kind == TArrangeKind::SameWidth || kind == TArrangeKind::DistributeHorz)
+      add(QStringLiteral("-"), 0, nullptr);
+    TMenuItem* item = add(ArrangeCaption(kind), ArrangeShortCut(kind), [this, kind](TObject*) {
+      if (TDEng* engine = m_designer->Engine()) engine->Arrange(kind);
+    });
+    arrange.emplace_back(item, kind);
+  }
+  m_designerMenu->OnPopup = [this, undo, redo, arrange](TObject*) {
+    undo->SetEnabled(m_designer->History().CanUndo());
+    redo->SetEnabled(m_designer->History().CanRedo());
+    TDEng* engine = m_designer->Engine();
+    for (const auto& [item, kind] : arrange) item->SetEnabled(engine && engine->CanArrange(kind));
+  };
+  m_designer->SetPopupMenu(m_designerMenu);
 }
 
 void TMainForm::CreateMessages() {
   m_messages = new TOrqStringList(this);
   m_messages->SetName(QStringLiteral("Messages"));
   for (const char* text : kMessages) m_messages->Strings().Add(QString::fromLatin1(text));
+}
+
+void TMainForm::AddShortcut(const QKeySequence& keys, std::function<void()> run) {
+  auto* shortcut = new QShortcut(keys, Widget());
+  shortcut->setContext(Qt::WindowShortcut);
+  QObject::connect(shortcut, &QShortcut::activated, Widget(), [run = std::move(run)] { Application().Guard(run); });
+}
+
+void TMainForm::CreateShortcuts() {
+  // The actions run as their toolbar items do: only while enabled. Their
+  // hints keep their texts, which language files translate.
+  AddShortcut(QKeySequence(Qt::CTRL | Qt::Key_O), [this] { m_actionOpen->Execute(); });
+  AddShortcut(QKeySequence(Qt::CTRL | Qt::Key_S), [this] { m_actionSave->Execute(); });
+  AddShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), [this] { m_actionSaveAs->Execute(); });
+  // Undo and redo of the layout changes; refused while a drag runs.
+  AddShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z), [this] { m_designer->History().Undo(); });
+  AddShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), [this] { m_designer->History().Redo(); });
+  AddShortcut(QKeySequence(Qt::CTRL | Qt::Key_Y), [this] { m_designer->History().Redo(); });
 }
 
 void TMainForm::OverrideFrameDesignValues() {
@@ -357,6 +424,8 @@ void TMainForm::PInspectorModified(TObject*) {
     snapped = true;
   }
   if (snapped) m_inspector->RefreshValues();
+  if (std::exchange(m_writeNoted, false) && m_designer->Active())
+    m_designer->History().RecordProperties(QStringLiteral("Property"), m_valuesBeforeWrite, m_inspector->Objects());
 }
 
 void TMainForm::ApplyLanguage() { ApplyLanguageFile(Settings->GetLanguageFile()); }
@@ -364,6 +433,7 @@ void TMainForm::ApplyLanguage() { ApplyLanguageFile(Settings->GetLanguageFile())
 void TMainForm::ApplyLanguageFile(const QString& fileName) {
   if (fileName.isEmpty() || !QFileInfo(fileName).isFile()) return;
   m_currentFile = fileName;
+  m_designer->History().Clear();
   Translator->LoadLanguageFile(fileName);
   ShowFileInCaption();
   Font().SetName(QString::fromLatin1(kDefaultFontName));
@@ -493,6 +563,7 @@ void TMainForm::ActionSaveAsExecute(TObject* sender) {
 
 void TMainForm::ActionResetExecute(TObject*) {
   ApplyDefaultGUI(*m_frmMovie);
+  m_designer->History().Clear();
   m_layoutModified = false;
   m_actionReset->SetEnabled(false);
   m_inspector->RefreshValues();

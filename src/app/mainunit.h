@@ -3,8 +3,12 @@
 // the property inspector and the three file-information fields.
 #pragma once
 
+#include "designer/DesignHistory.h"
 #include "toolkit/Forms.h"
 
+#include <functional>
+
+class QKeySequence;
 class TELDesigner;
 class TELDesignPanel;
 class TPanel;
@@ -21,6 +25,7 @@ class TActionList;
 class TAction;
 class TMovieFrame;
 class TOrqStringList;
+class TPopupMenu;
 class TELPropertyInspector;
 class TPropInfo;
 
@@ -83,6 +88,9 @@ class TMainForm : public TForm {
   TELDesigner* PDesigner() const { return m_designer; }
   TELDesignPanel* DesignPanel() const { return m_designPanel; }
   TPanel* PanelBorder() const { return m_panelBorder; }
+  // The context menu of the design surface: undo, redo and the arrange
+  // commands with their keys.
+  TPopupMenu* DesignerMenu() const { return m_designerMenu; }
 
   // "Enable editing" toggled: the designer goes on over the frame (every
   // control locked against deletion, the star image also against resizing)
@@ -100,6 +108,10 @@ class TMainForm : public TForm {
   void CreateLeftColumn();
   void CreateRightColumn();
   void CreateMessages();
+  // Ctrl+O Open, Ctrl+S Save, Ctrl+Shift+S Save as, and the edit keys.
+  void CreateShortcuts();
+  void AddShortcut(const QKeySequence& keys, std::function<void()> run);
+  void CreateDesignerMenu();
   void OverrideFrameDesignValues();
   void ShowFileInCaption();
   // Save and Save as need a file; refuses with a clear message without one.
@@ -133,7 +145,11 @@ class TMainForm : public TForm {
   TAction* m_actionSaveAs = nullptr;
   TAction* m_actionReset = nullptr;
   TOrqStringList* m_messages = nullptr;
+  TPopupMenu* m_designerMenu = nullptr;
   TGUIChoice m_guiChoice = TGUIChoice::None;
   QString m_currentFile;
   bool m_layoutModified = false;
+  // What the inspected controls held before the inspector's running write.
+  TPropertySnapshot m_valuesBeforeWrite;
+  bool m_writeNoted = false;
 };

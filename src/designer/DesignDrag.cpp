@@ -1,6 +1,7 @@
 #include "designer/DesignDrag.h"
 
 #include "designer/DesignEngine.h"
+#include "designer/DesignHistory.h"
 #include "designer/ELSelection.h"
 #include "toolkit/Application.h"
 #include "toolkit/OverlayCanvas.h"
@@ -8,7 +9,9 @@
 #include <QCoreApplication>
 #include <QEvent>
 
+#include <algorithm>
 #include <climits>
+#include <optional>
 
 void DrawDragFrame(TCanvas& canvas, const TDesignRect& r) {
   canvas.Pen().SetMode(TPenMode::pmXor);
@@ -26,6 +29,43 @@ void DrawBandFrame(TCanvas& canvas, const TDesignRect& r) {
   canvas.Pen().SetColor(clWhite);
   canvas.Brush().SetStyle(TBrushStyle::bsClear);
   canvas.Rectangle(ClampToInt(r.Left), ClampToInt(r.Top), ClampToInt(r.Right), ClampToInt(r.Bottom));
+}
+
+void DrawSnapLine(TCanvas& canvas, const TSnapLine& line) {
+  canvas.Pen().SetMode(TPenMode::pmXor);
+  canvas.Pen().SetStyle(TPenStyle::psSolid);
+  canvas.Pen().SetWidth(1);
+  // Over the button face the exclusive-or of fuchsia shows green.
+  canvas.Pen().SetColor(clFuchsia);
+  const int at = ClampToInt(line.At);
+  if (line.Vertical) {
+    canvas.MoveTo(at, ClampToInt(line.From));
+    canvas.LineTo(at, ClampToInt(line.To));
+  } else {
+    canvas.MoveTo(ClampToInt(line.From), at);
+    canvas.LineTo(ClampToInt(line.To), at);
+  }
+}
+
+void TSnaplineFeedback::Draw(TCanvas& canvas) {
+  Erase(canvas);
+  for (const TSnapLine& line : m_pending) DrawSnapLine(canvas, line);
+  m_drawn = m_pending;
+}
+
+void TSnaplineFeedback::Erase(TCanvas& canvas) {
+  for (const TSnapLine& line : m_drawn) DrawSnapLine(canvas, line);
+  m_drawn.clear();
+}
+
+std::vector<TDesignRect> SiblingRects(const TWinControl& container, const std::vector<TControl*>& moving) {
+  std::vector<TDesignRect> rects;
+  for (int i = 0; i < container.ControlCount(); ++i) {
+    const TControl* child = container.Controls(i);
+    if (!child->Visible() || std::find(moving.begin(), moving.end(), child) != moving.end()) continue;
+    rects.push_back(TDesignRect::FromQRect(child->BoundsRect()));
+  }
+  return rects;
 }
 
 // ---- TDEngDrag ----
@@ -120,6 +160,9 @@ void TMoveDragHandler::Start(TCanvas& canvas, const QPoint& point) {
   }
   m_start = point;
   m_offset = QPoint();
+  std::vector<TControl*> moving;
+  for (const TEntry& entry : m_entries) moving.push_back(entry.control);
+  m_siblings = SiblingRects(m_container, moving);
   DrawFrames(canvas);
   ShowHint();
 }
@@ -128,26 +171,55 @@ void TMoveDragHandler::Move(TCanvas& canvas, const QPoint& point) {
   DrawFrames(canvas);
   m_offset = point - m_start;
   DrawFrames(canvas);
+  m_lines.Draw(canvas);
   ShowHint();
+}
+
+QPoint TMoveDragHandler::Snap(const QPoint& raw, const QPoint& grid, bool lockX, bool lockY, bool on) {
+  std::optional<TDesignRect> moving;
+  for (const TEntry& entry : m_entries) {
+    if (ControlLocks(*entry.control).Contains(TELDesignerLock::dlNoMove)) continue;
+    const TDesignRect& r = entry.bounds;
+    moving = moving ? TDesignRect{std::min(moving->Left, r.Left), std::min(moving->Top, r.Top),
+                                  std::max(moving->Right, r.Right), std::max(moving->Bottom, r.Bottom)}
+                    : r;
+  }
+  if (!on || !moving) {
+    m_lines.SetPending({});
+    return grid;
+  }
+  const int64_t dx = int64_t{raw.x()} - m_start.x();
+  const int64_t dy = int64_t{raw.y()} - m_start.y();
+  const TSnap snap = SnapToLines(moving->Translated(dx, dy), lockX ? 0 : spAll, lockY ? 0 : spAll, m_siblings,
+                                 TDesignRect::FromQRect(m_container.ClientRect()));
+  m_lines.SetPending(snap.Lines);
+  return QPoint(snap.Dx ? ClampToInt(raw.x() + *snap.Dx) : grid.x(), snap.Dy ? ClampToInt(raw.y() + *snap.Dy) : grid.y());
 }
 
 void TMoveDragHandler::Finish(TCanvas& canvas, const QPoint& point) {
   m_engine.HideHint();
+  m_lines.Erase(canvas);
   DrawFrames(canvas);
   m_offset = point - m_start;
   if (m_offset.isNull()) return;
+  std::vector<TControl*> moved;
+  for (const TEntry& entry : m_entries)
+    if (!ControlLocks(*entry.control).Contains(TELDesignerLock::dlNoMove)) moved.push_back(entry.control);
+  const TBoundsStep step(moved);
   bool changed = false;
-  for (const TEntry& entry : m_entries) {
-    if (ControlLocks(*entry.control).Contains(TELDesignerLock::dlNoMove)) continue;
-    const QRect before = entry.control->BoundsRect();
-    entry.control->SetBoundsRect(TDesignRect::FromQRect(before).Translated(m_offset.x(), m_offset.y()).ToBounds());
-    changed = changed || entry.control->BoundsRect() != before;
+  for (TControl* control : moved) {
+    const QRect before = control->BoundsRect();
+    control->SetBoundsRect(TDesignRect::FromQRect(before).Translated(m_offset.x(), m_offset.y()).ToBounds());
+    changed = changed || control->BoundsRect() != before;
   }
-  if (changed) m_engine.HookModified();
+  if (!changed) return;
+  step.Record(m_engine.Designer().History(), QStringLiteral("Move"));
+  m_engine.HookModified();
 }
 
 void TMoveDragHandler::Cancel(TCanvas& canvas) {
   m_engine.HideHint();
+  m_lines.Erase(canvas);
   DrawFrames(canvas);
 }
 
@@ -176,6 +248,10 @@ void TResizeDragHandler::Start(TCanvas& canvas, const QPoint& point) {
   m_handle = selection.Item(m_control)->ActiveHandle();
   m_start = point;
   m_rect = RectAt(point);
+  if (const TWinControl* parent = m_control->Parent()) {
+    m_siblings = SiblingRects(*parent, {m_control});
+    m_container = TDesignRect::FromQRect(parent->ClientRect());
+  }
   DrawDragFrame(canvas, m_rect);
   ShowHint();
 }
@@ -185,23 +261,52 @@ void TResizeDragHandler::Move(TCanvas& canvas, const QPoint& point) {
   DrawDragFrame(canvas, m_rect);
   m_rect = RectAt(point);
   DrawDragFrame(canvas, m_rect);
+  m_lines.Draw(canvas);
   ShowHint();
+}
+
+QPoint TResizeDragHandler::Snap(const QPoint& raw, const QPoint& grid, bool lockX, bool lockY, bool on) {
+  if (!on || !m_control) {
+    m_lines.SetPending({});
+    return grid;
+  }
+  // Only the edges the handle holds move, and only they snap.
+  const int p = static_cast<int>(m_handle);
+  const bool left = p == 0 || p == 6 || p == 7;
+  const bool top = p == 0 || p == 1 || p == 2;
+  const bool right = p == 2 || p == 3 || p == 4;
+  const bool bottom = p == 4 || p == 5 || p == 6;
+  const int64_t dx = int64_t{raw.x()} - m_start.x();
+  const int64_t dy = int64_t{raw.y()} - m_start.y();
+  const TDesignRect b = TDesignRect::FromQRect(m_control->BoundsRect());
+  const TDesignRect moved{b.Left + (left ? dx : 0), b.Top + (top ? dy : 0), b.Right + (right ? dx : 0),
+                          b.Bottom + (bottom ? dy : 0)};
+  const uint8_t xParts = lockX ? 0 : (left ? spLow : 0) | (right ? spHigh : 0);
+  const uint8_t yParts = lockY ? 0 : (top ? spLow : 0) | (bottom ? spHigh : 0);
+  const TSnap snap = SnapToLines(moved, xParts, yParts, m_siblings, m_container);
+  m_lines.SetPending(snap.Lines);
+  return QPoint(snap.Dx ? ClampToInt(raw.x() + *snap.Dx) : grid.x(), snap.Dy ? ClampToInt(raw.y() + *snap.Dy) : grid.y());
 }
 
 void TResizeDragHandler::Finish(TCanvas& canvas, const QPoint& point) {
   m_engine.HideHint();
   if (!m_control) return;
+  m_lines.Erase(canvas);
   DrawDragFrame(canvas, m_rect);
   const QRect before = m_control->BoundsRect();
   const QRect after = RectAt(point).ToBounds();
   if (after == before) return;
+  const TBoundsStep step({m_control});
   m_control->SetBoundsRect(after);
   m_control->Repaint();
-  if (m_control->BoundsRect() != before) m_engine.HookModified();
+  if (m_control->BoundsRect() == before) return;
+  step.Record(m_engine.Designer().History(), QStringLiteral("Resize"));
+  m_engine.HookModified();
 }
 
 void TResizeDragHandler::Cancel(TCanvas& canvas) {
   m_engine.HideHint();
+  m_lines.Erase(canvas);
   if (m_control) DrawDragFrame(canvas, m_rect);
 }
 

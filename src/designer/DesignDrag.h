@@ -36,7 +36,38 @@ class TDEngDragHandler {
   virtual void Cancel(TCanvas& canvas) = 0;
   // A control is going: the handler forgets it.
   virtual void ControlGone(const TComponent*) {}
+  // Snaplines: where the drag lands for the pointer at `raw` when an edge or
+  // centre line it moves comes near a line of a sibling or of the container
+  // (axis by axis, instead of the grid point `grid`); the lines to draw are
+  // kept for the next feedback. Without snaplines (`on` false) the grid
+  // point stands and no line is kept.
+  virtual QPoint Snap(const QPoint& raw, const QPoint& grid, bool lockX, bool lockY, bool on) {
+    (void)raw, (void)lockX, (void)lockY, (void)on;
+    return grid;
+  }
 };
+
+// Snaplines drawn with exclusive-or over a drag's container: drawing the
+// same lines again removes them.
+class TSnaplineFeedback {
+ public:
+  // The lines for the next Draw.
+  void SetPending(std::vector<TSnapLine> lines) { m_pending = std::move(lines); }
+  const std::vector<TSnapLine>& Pending() const { return m_pending; }
+  // Removes the lines on the canvas and draws the pending ones.
+  void Draw(TCanvas& canvas);
+  // Removes the lines on the canvas.
+  void Erase(TCanvas& canvas);
+
+ private:
+  std::vector<TSnapLine> m_drawn;
+  std::vector<TSnapLine> m_pending;
+};
+void DrawSnapLine(TCanvas& canvas, const TSnapLine& line);
+
+// The rectangles of the container's children other than `moving`: what
+// snaplines snap to.
+std::vector<TDesignRect> SiblingRects(const TWinControl& container, const std::vector<TControl*>& moving);
 
 // The frame of a control being moved or resized: 2 pixels wide, grey,
 // exclusive-or, just inside the rectangle. Drawing it again removes it.
@@ -98,6 +129,7 @@ class TMoveDragHandler : public TDEngDragHandler {
   void Finish(TCanvas& canvas, const QPoint& point) override;
   void Cancel(TCanvas& canvas) override;
   void ControlGone(const TComponent* component) override;
+  QPoint Snap(const QPoint& raw, const QPoint& grid, bool lockX, bool lockY, bool on) override;
 
  private:
   struct TEntry {
@@ -113,6 +145,8 @@ class TMoveDragHandler : public TDEngDragHandler {
   int64_t m_minTop = 0;
   QPoint m_start;
   QPoint m_offset;
+  std::vector<TDesignRect> m_siblings;
+  TSnaplineFeedback m_lines;
 };
 
 // Resizes the control selected alone from the handle pressed on it.
@@ -124,6 +158,7 @@ class TResizeDragHandler : public TDEngDragHandler {
   void Finish(TCanvas& canvas, const QPoint& point) override;
   void Cancel(TCanvas& canvas) override;
   void ControlGone(const TComponent* component) override;
+  QPoint Snap(const QPoint& raw, const QPoint& grid, bool lockX, bool lockY, bool on) override;
 
  private:
   TDesignRect RectAt(const QPoint& point) const;
@@ -133,6 +168,9 @@ class TResizeDragHandler : public TDEngDragHandler {
   THandlePosition m_handle = THandlePosition::hpTopLeft;
   QPoint m_start;
   TDesignRect m_rect;
+  std::vector<TDesignRect> m_siblings;
+  TDesignRect m_container;
+  TSnaplineFeedback m_lines;
 };
 
 // Selects the designable children of the container that the band meets.

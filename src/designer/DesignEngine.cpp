@@ -2,10 +2,12 @@
 
 #include "designer/DesignDrag.h"
 #include "designer/DesignHint.h"
+#include "designer/DesignHistory.h"
 #include "designer/ELDesignPanel.h"
 #include "designer/ELSelection.h"
 #include "toolkit/Application.h"
 #include "toolkit/Canvas.h"
+#include "toolkit/KeyCodes.h"
 
 #include <QWidget>
 
@@ -35,7 +37,44 @@ TArrowDirection DirectionOf(uint16_t key) {
   }
 }
 
+struct TArrangeCommand {
+  TArrangeKind kind;
+  uint16_t shortCut;
+  const char* caption;
+};
+
+constexpr uint16_t kCtrlAlt = scCtrl | scAlt;
+const TArrangeCommand kArrangeCommands[] = {
+    {TArrangeKind::AlignLefts, kCtrlAlt | 'L', "Align lefts"},
+    {TArrangeKind::AlignRights, kCtrlAlt | 'R', "Align rights"},
+    {TArrangeKind::AlignTops, kCtrlAlt | 'T', "Align tops"},
+    {TArrangeKind::AlignBottoms, kCtrlAlt | 'B', "Align bottoms"},
+    {TArrangeKind::AlignHorzCentres, kCtrlAlt | 'C', "Align horizontal centres"},
+    {TArrangeKind::AlignVertCentres, kCtrlAlt | 'M', "Align vertical centres"},
+    {TArrangeKind::SameWidth, kCtrlAlt | 'W', "Make same width"},
+    {TArrangeKind::SameHeight, kCtrlAlt | 'H', "Make same height"},
+    {TArrangeKind::SameSize, kCtrlAlt | 'S', "Make same size"},
+    {TArrangeKind::DistributeHorz, scShift | kCtrlAlt | 'H', "Distribute horizontally"},
+    {TArrangeKind::DistributeVert, scShift | kCtrlAlt | 'V', "Distribute vertically"},
+};
+
+const TArrangeCommand& CommandOf(TArrangeKind kind) {
+  for (const TArrangeCommand& c : kArrangeCommands)
+    if (c.kind == kind) return c;
+  return kArrangeCommands[0];
+}
+
 }  // namespace
+
+uint16_t ArrangeShortCut(TArrangeKind kind) { return CommandOf(kind).shortCut; }
+
+std::optional<TArrangeKind> ArrangeOfShortCut(uint16_t shortCut) {
+  for (const TArrangeCommand& c : kArrangeCommands)
+    if (c.shortCut == shortCut) return c.kind;
+  return std::nullopt;
+}
+
+QString ArrangeCaption(TArrangeKind kind) { return QString::fromLatin1(CommandOf(kind).caption); }
 
 // ---- life ----
 
@@ -279,10 +318,10 @@ bool TDEng::HookMouse(TControl* control, TMessage& m) {
       else if (!m.Shift.Contains(TShiftStateFlag::ssLeft))
         EndDrag(m.ScreenPos, false);  // the release went astray
       else
-        DragTo(m.ScreenPos);
+        DragTo(m.ScreenPos, m.Shift);
       break;
     case TMessageKind::MouseUp:
-      if (m.Button == TMouseButton::mbLeft && Dragging()) EndDrag(m.ScreenPos, true);
+      if (m.Button == TMouseButton::mbLeft && Dragging()) EndDrag(m.ScreenPos, true, m.Shift);
       break;
     case TMessageKind::MouseDblClick:
       if (m.Button == TMouseButton::mbLeft && !Dragging()) m_designer.DoDblClick();
@@ -298,6 +337,7 @@ bool TDEng::HookMouse(TControl* control, TMessage& m) {
 }
 
 void TDEng::Press(TControl* control, const TMessage& m, bool claimed) {
+  m_designer.History().BreakMerge();
   if (m_panelSurface) m_panelSurface->FocusSurface();
   if (control == m_host && m_host != m_designControl) return;
   if (m.Button == TMouseButton::mbLeft && TryInsert(control, m.ScreenPos)) return;
@@ -417,15 +457,22 @@ QPoint TDEng::SnappedPoint(const QPoint& screenPos) const {
                 SnapCoordinate(start.y(), int64_t{screenPos.y()} - origin.y(), grid.YStep(), snap, m_drag->LockY()));
 }
 
-void TDEng::DragTo(const QPoint& screenPos) {
-  const QPoint point = SnappedPoint(screenPos);
+QPoint TDEng::LandingPoint(const QPoint& screenPos, TShiftState shift) {
+  // A press and release in one place changes nothing, snaplines or not.
+  const bool snaplines =
+      m_designer.Snaplines() && !shift.Contains(TShiftStateFlag::ssAlt) && screenPos != m_drag->Origin();
+  return m_drag->Handler().Snap(screenPos, SnappedPoint(screenPos), m_drag->LockX(), m_drag->LockY(), snaplines);
+}
+
+void TDEng::DragTo(const QPoint& screenPos, TShiftState shift) {
+  const QPoint point = LandingPoint(screenPos, shift);
   if (point == m_drag->Last()) return;
   m_drag->Handler().Move(m_drag->Canvas(), point);
   m_drag->SetLast(point);
 }
 
-void TDEng::EndDrag(const QPoint& screenPos, bool finish) {
-  const QPoint point = SnappedPoint(screenPos);
+void TDEng::EndDrag(const QPoint& screenPos, bool finish, TShiftState shift) {
+  const QPoint point = finish ? LandingPoint(screenPos, shift) : SnappedPoint(screenPos);
   // The drag is over before its handler runs; whatever the handler does,
   // the drag's destructor gives back the mouse, the pointer and the handles.
   std::unique_ptr<TDEngDrag> drag = std::move(m_drag);
@@ -527,7 +574,12 @@ void TDEng::KeyDown(uint16_t key, TShiftState shift) {
         SelectNearest(key);
       break;
     case VK_DELETE: DeleteSelected(); break;
-    default: break;
+    default: {
+      const uint16_t shortCut = key | (withShift ? scShift : 0) | (withCtrl ? scCtrl : 0) | (withAlt ? scAlt : 0);
+      if (withCtrl && withAlt && key <= 0xFF)
+        if (const std::optional<TArrangeKind> kind = ArrangeOfShortCut(shortCut)) Arrange(*kind);
+      break;
+    }
   }
 }
 
@@ -568,8 +620,10 @@ void TDEng::KeyboardMoveOrResize(uint16_t key, TShiftState shift) {
   }
   const int dx = key == VK_LEFT ? -1 : key == VK_RIGHT ? 1 : 0;
   const int dy = key == VK_UP ? -1 : key == VK_DOWN ? 1 : 0;
+  const std::vector<TControl*> changing = m_selection.GetControls();
+  const TBoundsStep step(changing);
   bool changed = false;
-  for (TControl* c : m_selection.GetControls()) {
+  for (TControl* c : changing) {
     const QRect before = c->BoundsRect();
     const TDesignRect r = TDesignRect::FromQRect(before);
     if (resize)
@@ -579,7 +633,11 @@ void TDEng::KeyboardMoveOrResize(uint16_t key, TShiftState shift) {
       c->SetBoundsRect(r.Translated(dx, dy).ToBounds());
     changed = changed || c->BoundsRect() != before;
   }
-  if (changed) HookModified();
+  if (!changed) return;
+  // Steps of the same kind over the same controls make one undo step.
+  step.Record(m_designer.History(), resize ? QStringLiteral("Resize") : QStringLiteral("Move"),
+              resize ? TDesignStepKind::KeyResize : TDesignStepKind::KeyMove);
+  HookModified();
 }
 
 void TDEng::SelectNearest(uint16_t key) {
@@ -600,6 +658,43 @@ void TDEng::SelectNearest(uint16_t key) {
     }
   }
   if (best) m_selection.SelectOnly(best);
+}
+
+std::vector<TControl*> TDEng::ArrangeTargets() const {
+  TControl* primary = m_selection.PrimaryControl();
+  if (!primary || primary == m_designControl || !primary->Parent()) return {};
+  std::vector<TControl*> targets{primary};
+  for (TControl* c : m_selection.GetControls())
+    if (c != primary && c != m_designControl && c->Parent() == primary->Parent()) targets.push_back(c);
+  return targets;
+}
+
+bool TDEng::CanArrange(TArrangeKind kind) const {
+  return !Dragging() && static_cast<int>(ArrangeTargets().size()) >= ArrangeMinimum(kind);
+}
+
+void TDEng::Arrange(TArrangeKind kind) {
+  if (!CanArrange(kind)) return;
+  const std::vector<TControl*> targets = ArrangeTargets();
+  const TELDesignerLock lock = ArrangeMoves(kind) ? TELDesignerLock::dlNoMove : TELDesignerLock::dlNoResize;
+  std::vector<TDesignRect> rects;
+  std::vector<bool> fixed;
+  for (const TControl* c : targets) {
+    rects.push_back(TDesignRect::FromQRect(c->BoundsRect()));
+    fixed.push_back(ControlLocks(*c).Contains(lock));
+  }
+  const std::vector<TDesignRect> arranged = Arranged(kind, rects, 0, fixed);
+  const TBoundsStep step(targets);
+  bool changed = false;
+  for (size_t i = 0; i < targets.size(); ++i) {
+    const QRect before = targets[i]->BoundsRect();
+    if (arranged[i] == rects[i]) continue;
+    targets[i]->SetBoundsRect(arranged[i].ToBounds());
+    changed = changed || targets[i]->BoundsRect() != before;
+  }
+  if (!changed) return;
+  step.Record(m_designer.History(), ArrangeCaption(kind));
+  HookModified();
 }
 
 void TDEng::DeleteSelected() {

@@ -18,6 +18,7 @@
 
 #include <QImage>
 #include <QSet>
+#include <QString>
 
 #include <memory>
 
@@ -31,6 +32,14 @@ class TELDesignerSelectedControls;
 constexpr int kResizeStartRequest = 47874;  // a pressed grab handle; the control in Param
 constexpr int kCancelDragRequest = 47875;
 constexpr int kFollowControlRequest = 47876;  // posted after a control moved; the control in Param
+
+// The keys of the arrange commands (Ctrl+Alt and a letter; Shift too to
+// distribute), as shortcuts: key code plus scShift, scCtrl, scAlt.
+uint16_t ArrangeShortCut(TArrangeKind kind);
+// The command of a shortcut, if it is one.
+std::optional<TArrangeKind> ArrangeOfShortCut(uint16_t shortCut);
+// The command's name as a menu shows it ("Align lefts").
+QString ArrangeCaption(TArrangeKind kind);
 
 class TDEng : public IDesignerHook {
  public:
@@ -68,6 +77,13 @@ class TDEng : public IDesignerHook {
   void SetLocks(TControl* control, TELDesignerLocks locks);
   // Deletes the selected controls unless a lock forbids it.
   void DeleteSelected();
+  // Lines up, sizes or distributes the selected controls that share the
+  // primary control's parent (the design control never takes part): one
+  // change, one undo step, one OnModified. Controls locked against moving
+  // (against resizing, for the size commands) keep their bounds. Does
+  // nothing while a drag runs or with too few controls.
+  bool CanArrange(TArrangeKind kind) const;
+  void Arrange(TArrangeKind kind);
   bool Dragging() const { return m_drag != nullptr; }
   // Cancels a running drag, as Escape does.
   void CancelDrag();
@@ -101,9 +117,11 @@ class TDEng : public IDesignerHook {
   void BeginDrag(TWinControl& container, bool snap, bool lockX, bool alignStart, bool lockY,
                  std::unique_ptr<TDEngDragHandler> handler, const QPoint& screenPos,
                  const std::function<void()>& prepare = {});
-  void DragTo(const QPoint& screenPos);
-  void EndDrag(const QPoint& screenPos, bool finish);
+  void DragTo(const QPoint& screenPos, TShiftState shift);
+  void EndDrag(const QPoint& screenPos, bool finish, TShiftState shift = {});
   QPoint SnappedPoint(const QPoint& screenPos) const;
+  // The grid point, or where snaplines put it (Alt held suspends them).
+  QPoint LandingPoint(const QPoint& screenPos, TShiftState shift);
   void TrackControlHint(TControl* control, const TMessage& message, bool claimed);
 
   void HookKey(TMessage& message);
@@ -112,6 +130,8 @@ class TDEng : public IDesignerHook {
   void EscapeToParent();
   void KeyboardMoveOrResize(uint16_t key, TShiftState shift);
   void SelectNearest(uint16_t key);
+  // The selected controls an arrange command works on, the primary first.
+  std::vector<TControl*> ArrangeTargets() const;
 
   void HookDrag(TControl* control, TMessage& message);
 

@@ -11,6 +11,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 // Bounds as the designer computes with them: left, top, right, bottom, the
 // right and bottom being left + width and top + height.
@@ -91,3 +92,63 @@ enum class TArrowDirection { Left, Up, Right, Down };
 // candidate's facing edge.
 std::optional<double> ArrowDistance(const TDesignRect& primary, const TDesignRect& candidate,
                                     TArrowDirection direction);
+
+// The commands that line up several controls of one parent against the
+// primary one, give them its size, or spread them with equal gaps.
+enum class TArrangeKind {
+  AlignLefts,
+  AlignRights,
+  AlignTops,
+  AlignBottoms,
+  AlignHorzCentres,  // the same centre across: one vertical line through all
+  AlignVertCentres,  // the same centre down: one horizontal line through all
+  SameWidth,
+  SameHeight,
+  SameSize,
+  DistributeHorz,
+  DistributeVert,
+};
+// Whether the command moves controls (otherwise it sizes them).
+bool ArrangeMoves(TArrangeKind kind);
+// How many controls the command needs: 2, or 3 to distribute.
+int ArrangeMinimum(TArrangeKind kind);
+// The rectangles after the command; rects[primary] is the reference of
+// alignment and size, and every rectangle whose `fixed` flag is set stays as
+// it is. Distributing keeps the first and the last (by left or top edge,
+// then by order) where they are and sets equal gaps between neighbours; the
+// pixels that do not divide evenly go one each to the first gaps.
+std::vector<TDesignRect> Arranged(TArrangeKind kind, const std::vector<TDesignRect>& rects, size_t primary,
+                                  const std::vector<bool>& fixed);
+
+// Snaplines: how close (in pixels) an edge or the centre line of a moving
+// rectangle must come to an edge or the centre of a sibling, or to an edge
+// of the container, to snap.
+constexpr int64_t kSnapDistance = 4;
+// Which lines of a rectangle take part on one axis: its low edge (left or
+// top), its centre, its high edge (right or bottom).
+enum TSnapPart : uint8_t { spLow = 1, spCentre = 2, spHigh = 4, spAll = 7 };
+// A line to draw between the snapped rectangle and what it snapped to, in
+// the container's coordinates: vertical lines at x = At, horizontal ones
+// at y = At, running From .. To along the other axis.
+struct TSnapLine {
+  bool Vertical = true;
+  int64_t At = 0;
+  int64_t From = 0;
+  int64_t To = 0;
+  bool operator==(const TSnapLine&) const = default;
+};
+// The snap of one rectangle: how far to shift it on each axis (nothing when
+// no line of it came near one of the siblings' edges and centres or the
+// container's edges), and the lines to draw for the shifts.
+struct TSnap {
+  std::optional<int64_t> Dx;
+  std::optional<int64_t> Dy;
+  std::vector<TSnapLine> Lines;
+};
+// Edges pair with edges (the container's included) and the centre with
+// centres. `rect` may have Left > Right (a resize past the opposite edge): its parts
+// are taken as they stand. `container` is the container's client area.
+// The nearest pair wins; among equally near ones, the first part (low,
+// centre, high) and then the first sibling (the container's edges last).
+TSnap SnapToLines(const TDesignRect& rect, uint8_t xParts, uint8_t yParts, const std::vector<TDesignRect>& siblings,
+                  const TDesignRect& container);

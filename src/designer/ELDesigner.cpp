@@ -1,6 +1,7 @@
 #include "designer/ELDesigner.h"
 
 #include "designer/DesignEngine.h"
+#include "designer/DesignHistory.h"
 #include "designer/ELDesignPanel.h"
 #include "designer/ELSelection.h"
 #include "toolkit/Application.h"
@@ -143,7 +144,8 @@ const TClassInfo& TELDesigner::StaticClass() {
 TELCustomDesigner::TELCustomDesigner(TComponent* owner)
     : TComponent(owner),
       m_grid(std::make_unique<TELDesignerGrid>(this)),
-      m_selection(std::make_unique<TELDesignerSelectedControls>(*this)) {}
+      m_selection(std::make_unique<TELDesignerSelectedControls>(*this)),
+      m_history(std::make_unique<TDesignHistory>(*this)) {}
 
 TELCustomDesigner::~TELCustomDesigner() {
   // Freed directly, without BeforeDestruction: the design control goes back all the same.
@@ -209,6 +211,7 @@ void TELCustomDesigner::Deactivate() {
     m_engine.reset();
   }
   m_active = false;
+  m_history->Clear();
   if (failure) std::rethrow_exception(failure);
 }
 
@@ -328,6 +331,7 @@ void TELCustomDesigner::DoGetUniqueName(const QString& baseName, QString& unique
 }
 
 void TELCustomDesigner::DoChangeSelection() {
+  m_history->BreakMerge();
   if (OnChangeSelection) OnChangeSelection(this);
 }
 

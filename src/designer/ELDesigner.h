@@ -19,6 +19,7 @@
 
 class QMimeData;
 class TDEng;
+class TDesignHistory;
 class TELCustomDesignPanel;
 class TELDesignerSelectedControls;
 class TPopupMenu;
@@ -146,6 +147,14 @@ class TELCustomDesigner : public TComponent {
   void GridChanged();
   // The engine while active; nullptr otherwise.
   TDEng* Engine() const { return m_engine.get(); }
+  // The undo history of the changes made while active; cleared when the
+  // designer goes inactive.
+  TDesignHistory& History() { return *m_history; }
+  // Snaplines while dragging: an edge or centre line of the moving
+  // rectangle within a few pixels of a sibling's, or of the container's
+  // edge, snaps to it. Off by default.
+  bool Snaplines() const { return m_snaplines; }
+  void SetSnaplines(bool value) { m_snaplines = value; }
 
   // Keeps track of a component's going; calls nest, the last Unwatch ends it.
   void Watch(TComponent* component);
@@ -209,6 +218,8 @@ class TELCustomDesigner : public TComponent {
   TELCustomDesignPanel* m_designPanel = nullptr;
   std::unique_ptr<TELDesignerGrid> m_grid;
   std::unique_ptr<TELDesignerSelectedControls> m_selection;
+  std::unique_ptr<TDesignHistory> m_history;
+  bool m_snaplines = false;
   bool m_snapToGrid = true;
   TELDesignerHintTypes m_showingHints{TELDesignerHintType::htControl, TELDesignerHintType::htSize,
                                       TELDesignerHintType::htMove, TELDesignerHintType::htInsert};

@@ -83,6 +83,7 @@ void TELPropertyInspectorItem::UpdateParams() {
 void TELPropertyInspectorItem::SetDisplayValue(const QString& value) {
   if (!m_editor || value == m_valueText) return;
   TELCustomPropertyInspector* inspector = Inspector();
+  if (inspector->OnWriting) inspector->OnWriting(inspector);
   // Locked: a rebuild that the write causes (a component going, the host
   // changing the objects from a dialog) waits until the write is over.
   inspector->Locked([&] {
@@ -132,7 +133,9 @@ void TELPropertyInspectorItem::EditButtonClick() {
   if (!m_editor || Inspector()->ReadOnly()) return;
   // A dialog may let the host clear or refill the inspector: the rows are
   // built again once the dialog's editor is done.
-  Inspector()->Locked([&] { m_editor->Edit(); });
+  TELCustomPropertyInspector* inspector = Inspector();
+  if (inspector->OnWriting) inspector->OnWriting(inspector);
+  inspector->Locked([&] { m_editor->Edit(); });
 }
 
 void TELPropertyInspectorItem::DblClick() {

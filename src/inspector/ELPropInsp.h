@@ -116,6 +116,9 @@ class TELCustomPropertyInspector : public TELCustomPropsPage {
   TELOnGetComponentName OnGetComponentName;
   TELPropertyInspectorOnFilterProp OnFilterProp;
   TNotifyEvent OnModified;
+  // Before a value is written through a row (typed text, a list value, a
+  // dialog): the host can note the values as they were, to undo the write.
+  TNotifyEvent OnWriting;
   TELPropertyInspectorOnGetCaptionColor OnGetCaptionColor;
   TELPropertyInspectorOnGetEditorClass OnGetEditorClass;
 

@@ -1,6 +1,7 @@
 #include "toolkit/PopupMenu.h"
 
 #include "toolkit/Application.h"
+#include "toolkit/KeyCodes.h"
 
 #include <QAction>
 #include <QMenu>
@@ -13,6 +14,7 @@ const TClassInfo& TMenuItem::StaticClass() {
         .Prop("Checked", Types::Boolean(), &TMenuItem::Checked, &TMenuItem::SetChecked)
         .Prop("Enabled", Types::Boolean(), &TMenuItem::Enabled, &TMenuItem::SetEnabled)
         .Prop("Visible", Types::Boolean(), &TMenuItem::Visible, &TMenuItem::SetVisible)
+        .Prop("ShortCut", Types::TShortCut(), &TMenuItem::ShortCut, &TMenuItem::SetShortCut)
         .Prop("OnClick", Types::Method(), &TMenuItem::GetOnClick, &TMenuItem::SetOnClick);
   });
   return info;
@@ -34,6 +36,8 @@ TPopupMenu::TPopupMenu(TComponent* owner) : TComponent(owner) {}
 
 TPopupMenu::~TPopupMenu() { delete m_menu.data(); }
 
+QMenu* TPopupMenu::Menu() const { return m_menu.data(); }
+
 TMenuItem* TPopupMenu::AddItem(const QString& caption, TNotifyEvent onClick) {
   auto* item = new TMenuItem(this);
   item->SetCaption(caption);
@@ -52,7 +56,10 @@ void TPopupMenu::Popup(int x, int y) {
       m_menu->addSeparator();
       continue;
     }
-    QAction* action = m_menu->addAction(QString(item->Caption()).replace(QLatin1Char('&'), QLatin1String("&")));
+    QString text = QString(item->Caption()).replace(QLatin1Char('&'), QLatin1String("&"));
+    // The menu shows what follows a tab in its shortcut column.
+    if (item->ShortCut() != 0) text += QLatin1Char('\t') + ShortCutToText(item->ShortCut());
+    QAction* action = m_menu->addAction(text);
     action->setEnabled(item->Enabled());
     action->setCheckable(item->Checked());
     action->setChecked(item->Checked());

@@ -5,6 +5,8 @@
 
 #include <QPointer>
 
+#include <cstdint>
+
 class QMenu;
 
 class TMenuItem : public TComponent {
@@ -21,6 +23,10 @@ class TMenuItem : public TComponent {
   void SetChecked(bool v) { m_checked = v; }
   bool Visible() const { return m_visible; }
   void SetVisible(bool v) { m_visible = v; }
+  // The keys of the item's command, shown beside its caption ("Ctrl+Z");
+  // whoever owns the command handles the keys. 0 for none.
+  uint16_t ShortCut() const { return m_shortCut; }
+  void SetShortCut(uint16_t v) { m_shortCut = v; }
   TNotifyEvent GetOnClick() const { return OnClick; }
   void SetOnClick(TNotifyEvent e) { OnClick = std::move(e); }
   void Click();
@@ -31,6 +37,7 @@ class TMenuItem : public TComponent {
   bool m_enabled = true;
   bool m_checked = false;
   bool m_visible = true;
+  uint16_t m_shortCut = 0;
 };
 
 class TPopupMenu : public TComponent {
@@ -48,6 +55,8 @@ class TPopupMenu : public TComponent {
   void SetPopupComponent(TComponent* c) { m_popupComponent = c; }
   // Shows the menu at a screen point.
   void Popup(int x, int y);
+  // The menu on the screen since the last Popup; nullptr before.
+  QMenu* Menu() const;
   TNotifyEvent OnPopup;
 
  private:

@@ -12,6 +12,8 @@ class TScreen {
   // Pixels per logical inch: 96 on a standard screen. Tests may set it.
   int PixelsPerInch() const;
   void SetPixelsPerInch(int value) { m_pixelsPerInch = value; }
+  // The resolution set with SetPixelsPerInch; 0 when the platform's is used.
+  int PixelsPerInchOverride() const { return m_pixelsPerInch; }
   int Width() const;
   int Height() const;
   QStringList Fonts() const;

@@ -1,7 +1,10 @@
 #include "app/CommandLine.h"
 
+#include "toolkit/Screen.h"
+
 #include "support/TestSupport.h"
 
+#include <QFileInfo>
 #include <QImage>
 
 #include <sstream>
@@ -95,6 +98,25 @@ TEST_F(CommandLine, RenderSavesThePictureOfTheWindow) {
   EXPECT_EQ(RunWith({"--render", kSamples + "Deutsch.lng", png}).status, 0);
   const QImage image(png);
   EXPECT_EQ(image.size(), QSize(787, 637));
+}
+
+TEST_F(CommandLine, RenderAtAFinerResolutionScalesThePanelAndItsFont) {
+  const QString normal = Path("96.png");
+  const QString at120 = Path("120.png");
+  const QString at144 = Path("144.png");
+  ASSERT_EQ(RunWith({"--render", kSamples + "English.lng", normal}).status, 0);
+  ASSERT_EQ(RunWith({"--render", kSamples + "English.lng", at120, "--dpi", "120"}).status, 0);
+  ASSERT_EQ(RunWith({"--render", kSamples + "English.lng", at144, "--dpi", "144"}).status, 0);
+  const QImage a(normal), b(at120), c(at144);
+  EXPECT_EQ(b.size(), a.size());
+  EXPECT_NE(b, a);
+  EXPECT_NE(c, b);
+  // The resolution was for the pictures only.
+  EXPECT_EQ(Screen().PixelsPerInchOverride(), 0);
+  for (const char* bad : {"0", "abc", "481"})
+    EXPECT_EQ(RunWith({"--render", kSamples + "English.lng", Path("x.png"), "--dpi", bad}).status, 2) << bad;
+  EXPECT_EQ(RunWith({"--render", kSamples + "English.lng", Path("x.png"), "--dpi"}).status, 2);
+  EXPECT_FALSE(QFileInfo::exists(Path("x.png")));
 }
 
 }  // namespace

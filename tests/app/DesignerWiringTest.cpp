@@ -43,13 +43,14 @@ class DesignerWiringTest : public MainWindowTest {
     SendMouseEvent(control->Widget(), QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton);
     SendMouseEvent(control->Widget(), QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
   }
+  // With Alt held: the grid alone places the control, no snaplines.
   void DragControl(TControl* control, QPoint by) {
     const QPoint at = control->ClientToScreen(QPoint(control->Width() / 2, control->Height() / 2));
-    SendMouseEvent(control->Widget(), QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton);
+    SendMouseEvent(control->Widget(), QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton, Qt::AltModifier);
     QWidget* grabber = QWidget::mouseGrabber();
     ASSERT_NE(grabber, nullptr);
-    SendMouseEvent(grabber, QEvent::MouseMove, at + by, Qt::NoButton, Qt::LeftButton);
-    SendMouseEvent(grabber, QEvent::MouseButtonRelease, at + by, Qt::LeftButton, Qt::NoButton);
+    SendMouseEvent(grabber, QEvent::MouseMove, at + by, Qt::NoButton, Qt::LeftButton, Qt::AltModifier);
+    SendMouseEvent(grabber, QEvent::MouseButtonRelease, at + by, Qt::LeftButton, Qt::NoButton, Qt::AltModifier);
   }
   void Key(int key, Qt::KeyboardModifiers mods = {}) {
     QTest::keyClick(form->DesignPanel()->Surface().Widget(), static_cast<Qt::Key>(key), mods);

@@ -1,6 +1,7 @@
 // The design surface used with real input: "Enable editing", a drag of the
 // Media Label field, the keys that move and resize by a pixel, the star
-// image that keeps its size, the component list and the control hint.
+// image that keeps its size, the component list and the control hint; Ctrl+Z
+// and Ctrl+Y over a drag, Ctrl+S, and a field that snaps to another's edge.
 #include "realinput/RealInputFixture.h"
 
 namespace {
@@ -19,9 +20,11 @@ class DesignerRealTest : public RealInputTest {
 };
 
 TEST_F(DesignerRealTest, ADragAndTheKeysArrangeTheMediaFieldAndSaveWritesIt) {
+  // 2.5 and 1.5 grid steps go to 2 steps each; no neighbour's line is near
+  // enough there to snap to.
   const QPoint media = MainWindowPoint("EMedia");
-  session.Drag(media, media + QPoint(20, 11));
-  ASSERT_TRUE(SaveAndWaitFor({"EMedia.Left=120", "EMedia.Top=13", "EMedia.Width=180", "EMedia.Height=21"}));
+  session.Drag(media, media + QPoint(20, 12));
+  ASSERT_TRUE(SaveAndWaitFor({"EMedia.Left=120", "EMedia.Top=21", "EMedia.Width=180", "EMedia.Height=21"}));
   // The field is still selected and the surface has the keys.
   session.Key("ctrl+Right");
   session.Key("shift+Down");
@@ -31,9 +34,38 @@ TEST_F(DesignerRealTest, ADragAndTheKeysArrangeTheMediaFieldAndSaveWritesIt) {
   session.Key("shift+Down");
   session.Key("shift+Right");
   session.Key("ctrl+Left");
-  EXPECT_TRUE(SaveAndWaitFor({"EMedia.Left=121", "EMedia.Top=13", "EMedia.Width=180", "EMedia.Height=22",
+  EXPECT_TRUE(SaveAndWaitFor({"EMedia.Left=121", "EMedia.Top=21", "EMedia.Width=180", "EMedia.Height=22",
                               "StarRating.Left=351", "StarRating.Top=54", "StarRating.Width=200",
                               "StarRating.Height=20"}));
+}
+
+TEST_F(DesignerRealTest, CtrlZPutsTheDraggedMediaFieldBackAndCtrlYMovesItAgain) {
+  const QPoint media = MainWindowPoint("EMedia");
+  session.Drag(media, media + QPoint(20, 12));
+  ASSERT_TRUE(SaveAndWaitFor({"EMedia.Left=120", "EMedia.Top=21"}));
+  session.Key("ctrl+z");
+  ASSERT_TRUE(SaveAndWaitFor({"EMedia.Left=104", "EMedia.Top=5", "EMedia.Width=180"}));
+  session.Key("ctrl+y");
+  EXPECT_TRUE(SaveAndWaitFor({"EMedia.Left=120", "EMedia.Top=21", "EMedia.Width=180"}));
+}
+
+TEST_F(DesignerRealTest, ALengthFieldDraggedNearTheSizeFieldsLeftEdgeLandsAlignedWithIt) {
+  // 125 pixels right puts the field's left edge 2 pixels short of the size
+  // field's (407); the grid alone would give 408.
+  const QPoint length = MainWindowPoint("ELength");
+  session.Drag(length, length + QPoint(125, 0));
+  EXPECT_TRUE(SaveAndWaitFor({"ELength.Left=407", "ELength.Top=221", "ESize.Left=407"}));
+}
+
+TEST_F(DesignerRealTest, CtrlSWritesTheTypedVersion) {
+  session.Click(MainWindowPoint("EVersion"));
+  session.Key("ctrl+a");
+  session.Type("9.8.7");
+  session.Key("ctrl+s");
+  const QString file = program.LanguageFile("English.lng");
+  QDeadlineTimer deadline(60000);
+  while (!deadline.hasExpired() && !ReadFileBytes(file).contains("Version=9.8.7\r\n")) QThread::msleep(200);
+  EXPECT_TRUE(ReadFileBytes(file).contains("Version=9.8.7\r\n")) << program.Errors().toStdString();
 }
 
 TEST_F(DesignerRealTest, AClickOnTheMediaFieldShowsItInTheComponentList) {
