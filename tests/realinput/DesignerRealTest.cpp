@@ -62,10 +62,7 @@ TEST_F(DesignerRealTest, CtrlSWritesTheTypedVersion) {
   session.Key("ctrl+a");
   session.Type("9.8.7");
   session.Key("ctrl+s");
-  const QString file = program.LanguageFile("English.lng");
-  QDeadlineTimer deadline(60000);
-  while (!deadline.hasExpired() && !ReadFileBytes(file).contains("Version=9.8.7\r\n")) QThread::msleep(200);
-  EXPECT_TRUE(ReadFileBytes(file).contains("Version=9.8.7\r\n")) << program.Errors().toStdString();
+  EXPECT_TRUE(FileHolds({"Version=9.8.7"}));
 }
 
 TEST_F(DesignerRealTest, AClickOnTheMediaFieldShowsItInTheComponentList) {

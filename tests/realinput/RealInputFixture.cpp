@@ -124,6 +124,10 @@ QByteArray RealInputTest::ComponentListOtherThan(const QByteArray& old) const {
 
 bool RealInputTest::SaveAndWaitFor(const QStringList& lines) {
   ClickToolButton("TBSave");
+  return FileHolds(lines);
+}
+
+bool RealInputTest::FileHolds(const QStringList& lines) {
   const QString file = program.LanguageFile(QStringLiteral("English.lng"));
   QDeadlineTimer deadline(120000);
   while (!deadline.hasExpired()) {

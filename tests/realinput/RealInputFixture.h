@@ -46,8 +46,10 @@ class RealInputTest : public ::testing::Test {
   // The picture of the component list once it differs from `old` and has
   // settled (two grabs alike); empty at the safety stop.
   QByteArray ComponentListOtherThan(const QByteArray& old) const;
-  // Clicks Save and waits until English.lng holds every line, each ended by
-  // CR LF (a safety stop, not a timing check).
+  // Waits until English.lng holds every line, each ended by CR LF (a safety
+  // stop, not a timing check); fails the test with the lines it holds.
+  bool FileHolds(const QStringList& lines);
+  // Clicks Save, then FileHolds.
   bool SaveAndWaitFor(const QStringList& lines);
 
   XSession session;
