@@ -7,6 +7,7 @@
 #include "prefs/ProgramSettings.h"
 #include "toolkit/Application.h"
 #include "toolkit/Screen.h"
+#include "toolkit/SysUtils.h"
 
 #include <QApplication>
 #include <QFile>
@@ -71,6 +72,24 @@ struct Workbench {
   TMainForm* form = nullptr;
   bool ownsSettings = false;
 };
+
+// Room for the panel as a screen of `dpi` pixels per inch shows it: the
+// panel's design size grows with the resolution, and the window by as much,
+// so the panel's re-layout scales its controls into a panel of their size
+// instead of past its edges. The designer's own column keeps its size.
+void MakeRoomForResolution(TMainForm& form, int dpi) {
+  TMovieFrame& frame = *form.FrmMovie();
+  const auto scale = [dpi](int value) { return RoundHalfEven(static_cast<double>(int64_t{dpi} * value) / 96.0); };
+  const int growX = scale(frame.Width()) - frame.Width();
+  const int growY = scale(frame.Height()) - frame.Height();
+  // The frame's children stay where they are while the frame grows; the
+  // re-layout places them.
+  frame.BeginLoading();
+  const auto endLoading = qScopeGuard([&frame] { frame.EndLoading(); });
+  frame.Constraints().SetMinWidth(scale(frame.Constraints().MinWidth()));
+  frame.Constraints().SetMinHeight(scale(frame.Constraints().MinHeight()));
+  form.SetClientSize(form.ClientWidth() + growX, form.ClientHeight() + growY);
+}
 
 const char* Warning(TLineOutcome outcome) {
   switch (outcome) {
@@ -192,7 +211,10 @@ std::optional<int> RunCommandLine(const QStringList& args, std::ostream& out, st
     // The panel as the catalog shows it there: the screen's default font,
     // 8 points, has more pixels on a finer screen. The designer's own
     // column keeps its look.
-    if (dpi > 0) bench.form->FrmMovie()->Font().SetSize(8);
+    if (dpi > 0) {
+      bench.form->FrmMovie()->Font().SetSize(8);
+      MakeRoomForResolution(*bench.form, dpi);
+    }
     bench.form->SetGUIChoice(TGUIChoice::LoadGUI);
     bench.form->ShowForm();
     bench.form->ApplyLanguageFile(args[2]);
