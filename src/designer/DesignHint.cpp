@@ -131,6 +131,12 @@ void TDEngHint::Show(const QString& text, bool delayed, bool autoHide, TControl*
 }
 
 void TDEngHint::ShowNow() {
+  // An open menu (the surface's context menu) has the pointer; a hint that
+  // fell due meanwhile would cover it.
+  if (QApplication::activePopupWidget()) {
+    Hide();
+    return;
+  }
   const QPoint pointer = m_engine.PointerPos();
   if (m_watched) {
     TControl* under = m_engine.ControlAtScreen(pointer);

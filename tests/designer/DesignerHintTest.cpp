@@ -7,6 +7,7 @@
 #include "support/WidgetDriver.h"
 
 #include <QApplication>
+#include <QMenu>
 #include <QTest>
 
 namespace {
@@ -62,6 +63,23 @@ TEST_F(DesignerHintTest, AKeyOrAClickHidesTheHintAtOnce) {
     EXPECT_FALSE(Hint().Showing());
     EXPECT_FALSE(TDEngHint::Window()->isVisible());
   }
+}
+
+TEST_F(DesignerHintTest, AHintDueWhileAMenuIsOpenStaysAway) {
+  Hover(edit1);
+  QMenu menu;
+  menu.addAction(QStringLiteral("Align lefts"));
+  menu.popup(Centre(edit1));
+  ASSERT_TRUE(ProcessEventsUntil([] { return QApplication::activePopupWidget() != nullptr; }));
+  // Three pauses go by with the menu open.
+  QTest::qWait(3 * Application().HintPause());
+  EXPECT_FALSE(Hint().Showing());
+  EXPECT_FALSE(TDEngHint::Window() && TDEngHint::Window()->isVisible());
+  menu.close();
+  // With the menu gone, resting on a control shows its hint again.
+  Hover(edit2);
+  EXPECT_TRUE(ProcessEventsUntil([&] { return Hint().Showing(); }));
+  EXPECT_EQ(Hint().Text(), "Edit2: TEdit");
 }
 
 TEST_F(DesignerHintTest, MovingToAnotherControlChangesTheTextAtOnce) {
