@@ -68,8 +68,23 @@ class TBoundsCommand : public TDesignCommand {
 
 class TPropertyCommand : public TDesignCommand {
  public:
-  TPropertyCommand(TDesignHistory& history, const QString& text, std::vector<TPropertyChange> changes)
-      : TDesignCommand(history, text), m_changes(std::move(changes)) {}
+  TPropertyCommand(TDesignHistory& history, const QString& text, std::vector<TPropertyChange> changes,
+                   uint64_t serial)
+      : TDesignCommand(history, text), m_changes(std::move(changes)), m_serial(serial) {}
+
+  // Writes of the same properties of the same controls, one after another
+  // (a caption row writes on every key), are one step.
+  int id() const override { return 0x50524f50; }
+
+  bool mergeWith(const QUndoCommand* other) override {
+    const auto* next = dynamic_cast<const TPropertyCommand*>(other);
+    if (!next || next->m_serial != m_serial || next->m_changes.size() != m_changes.size()) return false;
+    for (size_t i = 0; i < m_changes.size(); ++i)
+      if (next->m_changes[i].Name != m_changes[i].Name || next->m_changes[i].Property != m_changes[i].Property)
+        return false;
+    for (size_t i = 0; i < m_changes.size(); ++i) m_changes[i].After = next->m_changes[i].After;
+    return true;
+  }
 
  protected:
   void Apply(bool forward) override {
@@ -83,6 +98,7 @@ class TPropertyCommand : public TDesignCommand {
 
  private:
   std::vector<TPropertyChange> m_changes;
+  uint64_t m_serial;
 };
 
 }  // namespace
@@ -108,9 +124,8 @@ void TDesignHistory::RecordProperties(const QString& text, const TPropertySnapsh
     });
     if (was != before.end() && was->Text != now.Text) changes.push_back({now.Name, now.Property, was->Text, now.Text});
   }
-  BreakMerge();
   if (changes.empty()) return;
-  m_stack.push(new TPropertyCommand(*this, text, std::move(changes)));
+  m_stack.push(new TPropertyCommand(*this, text, std::move(changes), m_serial));
 }
 
 TPropertySnapshot TDesignHistory::Snapshot(const std::vector<TObject*>& objects) {

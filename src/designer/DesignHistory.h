@@ -19,8 +19,8 @@ class TControl;
 class TELCustomDesigner;
 class TObject;
 
-// How a step may merge with the step before it: keyboard steps of the same
-// kind over the same controls merge until anything else happens.
+// How a bounds step may merge with the step before it: keyboard steps of the
+// same kind over the same controls merge until anything else happens.
 enum class TDesignStepKind { Other, KeyMove, KeyResize };
 
 struct TBoundsChange {
@@ -59,7 +59,8 @@ class TDesignHistory {
   void RecordBounds(const QString& text, std::vector<TBoundsChange> changes,
                     TDesignStepKind kind = TDesignStepKind::Other);
   // Records property writes already made as one step: the properties whose
-  // text differs from the snapshot taken before the write.
+  // text differs from the snapshot taken before the write. Writes of the
+  // same properties of the same controls merge until anything else happens.
   void RecordProperties(const QString& text, const TPropertySnapshot& before, const std::vector<TObject*>& objects);
 
   // The text of every published property with a text form of each named

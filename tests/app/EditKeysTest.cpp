@@ -42,6 +42,19 @@ class EditKeysTest : public MainWindowTest {
   }
   TControl* Child(const char* name) const { return form->FrmMovie()->Child(QString::fromLatin1(name)); }
   TDesignHistory& History() const { return form->PDesigner()->History(); }
+  // Types into the inspector's row with real keys and presses Enter.
+  void TypeIntoRow(const QString& caption, const QString& text) {
+    TELPropertyInspector* inspector = form->PInspector();
+    TELPropsPageItem* item = nullptr;
+    for (int r = 0; r < inspector->RowCount(); ++r)
+      if (inspector->ItemAtRow(r)->Caption() == caption) item = inspector->ItemAtRow(r);
+    ASSERT_NE(item, nullptr) << caption.toStdString();
+    Application().Guard([&] { inspector->SetRow(item->Row()); });
+    QLineEdit* edit = inspector->InplaceEditor()->LineEdit();
+    edit->selectAll();
+    QTest::keyClicks(edit, text);
+    QTest::keyClick(edit, Qt::Key_Return);
+  }
   // A key pressed where the keyboard focus is, as the window system sends it.
   void Key(int key, Qt::KeyboardModifiers mods = {}) {
     QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : form->Widget();
@@ -136,22 +149,31 @@ TEST_F(EditKeysTest, AnInspectorWriteIsOneStepUndoneThroughTheSameSetters) {
   EnableEditing(true);
   TControl* media = Child("EMedia");
   form->PDesigner()->SelectedControls().SelectOnly(media);
-  TELPropertyInspector* inspector = form->PInspector();
-  TELPropsPageItem* width = nullptr;
-  for (int r = 0; r < inspector->RowCount(); ++r)
-    if (inspector->ItemAtRow(r)->Caption() == "Width") width = inspector->ItemAtRow(r);
-  ASSERT_NE(width, nullptr);
-  Application().Guard([&] { inspector->SetRow(width->Row()); });
-  QLineEdit* edit = inspector->InplaceEditor()->LineEdit();
-  edit->selectAll();
-  QTest::keyClicks(edit, "250");
-  QTest::keyClick(edit, Qt::Key_Return);
+  TypeIntoRow("Width", "250");
   ASSERT_EQ(media->Width(), 250);
   ASSERT_EQ(History().Stack().count(), 1);
   ASSERT_TRUE(History().Undo());
   EXPECT_EQ(media->Width(), 180);
   ASSERT_TRUE(History().Redo());
   EXPECT_EQ(media->Width(), 250);
+}
+
+TEST_F(EditKeysTest, ACaptionTypedKeyByKeyIsOneStepUntilAnotherPropertyIsWritten) {
+  EnableEditing(true);
+  TControl* label = Child("LMedia");
+  form->PDesigner()->SelectedControls().SelectOnly(label);
+  // The caption row writes on every key.
+  TypeIntoRow("Caption", "Disc:");
+  ASSERT_EQ(label->Caption(), "Disc:");
+  TypeIntoRow("Top", "30");
+  ASSERT_EQ(History().Stack().count(), 2);
+  ASSERT_TRUE(History().Undo());
+  EXPECT_EQ(label->Top(), 9);
+  EXPECT_EQ(label->Caption(), "Disc:");
+  ASSERT_TRUE(History().Undo());
+  EXPECT_EQ(label->Caption(), "Media Label:");
+  ASSERT_TRUE(History().Redo());
+  EXPECT_EQ(label->Caption(), "Disc:");
 }
 
 TEST_F(EditKeysTest, OpenAndEditingOffClearTheHistoryAndADragRefusesUndo) {
