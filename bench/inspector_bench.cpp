@@ -92,14 +92,3 @@ void BM_CaptionKeystroke(benchmark::State& state) {
 BENCHMARK(BM_CaptionKeystroke)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
-
-// Forms need a QApplication; the benchmarks run on the offscreen platform.
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

@@ -1,10 +1,10 @@
 // Link label drawing costs: a full drawing with the word widths still to be
 // measured (a new caption or font), the same drawing with the widths cached
-// (every later repaint), and the one link that a hover or a press redraws.
+// (every later repaint), the one link that a hover or a press redraws, and a
+// caption of deeply nested spans.
 #include "controls/OrqJvLinkLabelParser.h"
 #include "controls/OrqJvLinkLabelRenderer.h"
 
-#include <QGuiApplication>
 #include <QImage>
 
 #include <benchmark/benchmark.h>
@@ -66,13 +66,37 @@ void LinkRedraw(benchmark::State& state) {
 }
 BENCHMARK(LinkRedraw)->Arg(5)->Arg(50)->ArgNames({"authors"});
 
-}  // namespace
-
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QGuiApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
+// A word followed by `depth` nested bold spans, with a word or nothing at
+// the innermost level: every span starts where that word is placed.
+QString NestedCaption(int depth, bool innerText) {
+  return QStringLiteral("word") + QStringLiteral("<b>").repeated(depth) +
+         (innerText ? QStringLiteral("bold") : QString()) + QStringLiteral("</b>").repeated(depth);
 }
+
+void NestedSpansDrawing(benchmark::State& state) {
+  Surface surface;
+  auto tree = TDefaultParser().ParseText(NestedCaption(static_cast<int>(state.range(0)), state.range(1) != 0));
+  TDefaultRenderer renderer;
+  for (auto _ : state) renderer.DrawTree(surface.canvas, surface.rect, *tree);
+}
+BENCHMARK(NestedSpansDrawing)
+    ->ArgsProduct({{2000, 20000}, {0, 1}})
+    ->ArgNames({"depth", "inner_text"})
+    ->Unit(benchmark::kMillisecond);
+
+// The link under the pointer at the bottom of `depth` nested bold spans, as
+// a press or a move over the link asks for it.
+void NestedLinkUnderPointer(benchmark::State& state) {
+  Surface surface;
+  const int depth = static_cast<int>(state.range(0));
+  auto tree = TDefaultParser().ParseText(QStringLiteral("word") + QStringLiteral("<b>").repeated(depth) +
+                                         QStringLiteral("<link>deep</link>") + QStringLiteral("</b>").repeated(depth));
+  TDefaultRenderer renderer;
+  renderer.DrawTree(surface.canvas, surface.rect, *tree);
+  const auto* link = static_cast<const TAreaNode*>(tree->TopLevelNodes(TLinkNode::StaticClass()).GetNext());
+  const QPoint point = link->AreaRects().GetNext().topLeft() + QPoint(1, 1);
+  for (auto _ : state) benchmark::DoNotOptimize(tree->NodeAtPoint(point, TLinkNode::StaticClass()));
+}
+BENCHMARK(NestedLinkUnderPointer)->Arg(2000)->Arg(20000)->ArgNames({"depth"})->Unit(benchmark::kMillisecond);
+
+}  // namespace

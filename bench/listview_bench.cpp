@@ -3,8 +3,6 @@
 // once; rows added inside BeginUpdate/EndUpdate are sorted and shown once.
 #include "toolkit/ListView.h"
 
-#include <QApplication>
-
 #include <benchmark/benchmark.h>
 
 #include <random>
@@ -43,13 +41,3 @@ void FillSortedBatched(benchmark::State& state) { FillSorted(state, true); }
 
 BENCHMARK(FillSortedOneByOne)->Arg(50)->Arg(1000)->Unit(benchmark::kMillisecond);
 BENCHMARK(FillSortedBatched)->Arg(50)->Arg(1000)->Unit(benchmark::kMillisecond);
-
-// The list view is a widget: the benchmark runs inside an application.
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

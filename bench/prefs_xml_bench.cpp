@@ -1,6 +1,8 @@
 // Parsing a preferences-like XML file of about 1 MB with the preferences'
-// own XML model, and the same file with Qt's stream reader as a reference.
+// own XML model, and the same file with Qt's stream reader as a reference;
+// reading a long name=value list into the preferences record.
 #include "prefs/JvSimpleXml.h"
+#include "prefs/ProgramSettings.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -108,6 +110,27 @@ void BM_SimpleXmlFind(benchmark::State& state) {
   state.counters["children"] = sections.Count();
 }
 BENCHMARK(BM_SimpleXmlFind);
+
+// The preferences reader over a document whose Import/LastFiles holds
+// range(0) entries, each child's tag name the name of a name=value line: all
+// names different (every entry a new line) or eight names by turns (every
+// entry after the eighth replaces a value).
+void BM_ReadNameValueList(benchmark::State& state) {
+  const int entries = static_cast<int>(state.range(0));
+  const int names = state.range(1) == 0 ? entries : 8;
+  QString xml = QStringLiteral("<Preferences><Settings><Import><LastFiles>");
+  for (int i = 0; i < entries; ++i)
+    xml += QStringLiteral("<Kind%1 FileName=\"C:\\Imports\\file %2.csv\"/>").arg(i % names).arg(i);
+  xml += QStringLiteral("</LastFiles></Import></Settings></Preferences>");
+  TSettings settings;
+  settings.Xml().LoadFromString(xml);
+  for (auto _ : state) settings.ReadFromXml();
+  state.counters["lines"] = settings.ImportLastFiles.Count();
+}
+BENCHMARK(BM_ReadNameValueList)
+    ->ArgsProduct({{2000, 20000}, {0, 1}})
+    ->ArgNames({"entries", "few_names"})
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -2,6 +2,9 @@
 
 #include "app/pictures.h"
 #include "controls/OrqStringList.h"
+#include "designer/ELDesignPanel.h"
+#include "designer/ELDesigner.h"
+#include "designer/ELSelection.h"
 #include "frame/defaultgui.h"
 #include "frame/framemovie.h"
 #include "inspector/ELPropInsp.h"
@@ -28,6 +31,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QScopeGuard>
+
+#include <utility>
 
 namespace {
 
@@ -156,6 +162,7 @@ TMainForm::TMainForm(TComponent* owner) : TForm(owner) {
   CreateMessages();
   OnCreate = [this](TObject* sender) { FormCreate(sender); };
   OnShow = [this](TObject* sender) { FormShow(sender); };
+  OnDestroy = [this](TObject* sender) { FormDestroy(sender); };
   FinishCreate();
 }
 
@@ -216,9 +223,11 @@ void TMainForm::CreateLeftColumn() {
 
   m_cbLock = Make<TCheckBox>(this, m_panelLeft, "CBLock", {8, 40, 97, 17});
   m_cbLock->SetCaption(QStringLiteral("Enable editing"));
+  m_cbLock->OnClick = [this](TObject* sender) { CBLockClick(sender); };
   m_cbNames = Make<TComboBox>(this, m_panelLeft, "CBNames", {8, 64, 217, 21});
   m_cbNames->SetStyle(TComboBoxStyle::csDropDownList);
   m_cbNames->SetSorted(true);
+  m_cbNames->OnChange = [this](TObject* sender) { CBNamesChange(sender); };
   m_inspector = Make<TELPropertyInspector>(this, m_panelLeft, "PInspector", {8, 88, 217, 185});
   m_inspector->SetSplitter(108);
   m_inspector->OnFilterProp = [this](TObject* sender, TObject* instance, const TPropInfo& prop, bool& includeProp) {
@@ -246,9 +255,11 @@ void TMainForm::CreateRightColumn() {
   m_panelTop->SetAlign(TAlign::alClient);
   m_panelTop->Constraints().SetMinWidth(555);
   m_panelTop->Constraints().SetMinHeight(637);
-  m_designPanel = Make<TPanel>(this, m_panelTop, "DesignPanel", {-2, -2, 557, 637});
-  m_designPanel->SetAnchors(IntToAnchors(15));
-  m_designPanel->SetBevelOuter(TBevelCut::bvLowered);
+  m_designPanel = Make<TELDesignPanel>(this, m_panelTop, "DesignPanel", {-2, -2, 557, 637});
+  m_designPanel->SetAnchors(kAnchorsAll);
+  m_designPanel->SetAutoScroll(true);
+  m_designPanel->HorzScrollBarObject()->SetVisible(false);
+  m_designPanel->VertScrollBarObject()->SetVisible(false);
 
   m_frmMovie = new TMovieFrame(this);
   m_frmMovie->SetName(QStringLiteral("FrmMovie"));
@@ -259,13 +270,20 @@ void TMainForm::CreateRightColumn() {
   m_frmMovie->Constraints().SetMaxWidth(553);
   m_frmMovie->Constraints().SetMaxHeight(635);
   m_frmMovie->SetBounds(0, 0, 553, 635);
-  m_frmMovie->SetAnchors(IntToAnchors(15));
+  m_frmMovie->SetAnchors(kAnchorsAll);
   m_frmMovie->HorzScrollBar().SetVisible(false);
   OverrideFrameDesignValues();
   m_frmMovie->EndLoading();
 
   m_panelBorder = Make<TPanel>(this, m_panelTop, "PanelBorder", {0, 517, 553, 2});
-  m_panelBorder->SetAnchors(IntToAnchors(13));
+  m_panelBorder->SetAnchors(kAnchorLeft + kAnchorRight + kAnchorBottom);
+
+  m_designer = new TELDesigner(this);
+  m_designer->SetName(QStringLiteral("PDesigner"));
+  m_designer->SetDesignPanel(m_designPanel);
+  m_designer->SetClipboardFormat(QStringLiteral("Layout designer components"));
+  m_designer->OnModified = [this](TObject* sender) { PDesignerModified(sender); };
+  m_designer->OnChangeSelection = [this](TObject* sender) { PDesignerChangeSelection(sender); };
 }
 
 void TMainForm::CreateMessages() {
@@ -293,13 +311,14 @@ void TMainForm::OverrideFrameDesignValues() {
   set({"LSize", "LResolution", "LFramerate", "LDisks"}, [](TControl* c) { c->SetLeft(331); });
   set({"LRating", "LMediaType", "LDate"}, [](TControl* c) { c->SetLeft(297); });
   set({"LSizeUnit", "LFramerateFPS"}, [](TControl* c) { c->SetLeft(528); });
-  static_cast<TDateTimePicker*>(f.Child(QStringLiteral("EDate")))->SetChecked(true);
+  f.ComponentAs<TDateTimePicker>(QStringLiteral("EDate")).SetChecked(true);
   set({"ECategory", "ELanguages", "ESubtitles", "EMediaType"}, [](TControl* c) { c->SetParentShowHint(false); });
 }
 
 void TMainForm::FormCreate(TObject*) { m_frmMovie->SetCustomLayout(false); }
 
 void TMainForm::FormShow(TObject*) {
+  if (m_designer->DesignControl() != m_frmMovie) m_designer->SetDesignControl(m_frmMovie);
   m_frmMovie->SetEnabled(false);
   m_cbLock->SetEnabled(false);
   PaintStarRating();
@@ -328,12 +347,11 @@ void TMainForm::PInspectorModified(TObject*) {
   m_layoutModified = true;
   m_actionReset->SetEnabled(true);
   // The star image keeps its size whatever is typed, as the designer keeps
-  // it from being resized with the mouse. The inspected objects are the
-  // selected controls.
+  // it from being resized with the mouse.
   bool snapped = false;
-  for (TObject* object : m_inspector->Objects()) {
-    auto* control = dynamic_cast<TControl*>(object);
-    if (!control || control->Name() != QLatin1String("StarRating")) continue;
+  const TELDesignerSelectedControls& selection = m_designer->SelectedControls();
+  for (int i = 0; i < selection.Count(); ++i) {
+    if (selection.Items(i)->Name() != QLatin1String("StarRating")) continue;
     TControl* star = m_frmMovie->StarRating();
     star->SetBounds(star->Left(), star->Top(), 200, 20);
     snapped = true;
@@ -350,17 +368,25 @@ void TMainForm::ApplyLanguageFile(const QString& fileName) {
   ShowFileInCaption();
   Font().SetName(QString::fromLatin1(kDefaultFontName));
   Font().SetCharset(DEFAULT_CHARSET);
-  m_frmMovie->BeginUpdate();
-  Translator->TranslateForm(this);
-  if (m_guiChoice == TGUIChoice::KeepGUI) Translator->SetLoadGUI(false);
-  if (m_guiChoice == TGUIChoice::LoadGUI) Translator->SetLoadGUI(true);
-  Translator->TranslateFrame(m_frmMovie);
-  m_frmMovie->AdjustLayout();
-  if (m_guiChoice == TGUIChoice::ResetGUI) ActionResetExecute(this);
-  m_frmMovie->SetCustomLayout(true);
-  m_frmMovie->EndUpdate();
+  {
+    m_frmMovie->BeginUpdate();
+    const auto endUpdate = qScopeGuard([this] { m_frmMovie->EndUpdate(); });
+    Translator->TranslateForm(this);
+    if (m_guiChoice == TGUIChoice::KeepGUI) Translator->SetLoadGUI(false);
+    if (m_guiChoice == TGUIChoice::LoadGUI) Translator->SetLoadGUI(true);
+    {
+      // Bounds read from the file are the author's: while the frame loads
+      // and scales them, its fields keep heights below their fonts' minimum.
+      m_frmMovie->BeginLoading();
+      const auto endLoading = qScopeGuard([this] { m_frmMovie->EndLoading(); });
+      Translator->TranslateFrame(m_frmMovie);
+      m_frmMovie->AdjustLayout();
+    }
+    if (m_guiChoice == TGUIChoice::ResetGUI) ActionResetExecute(this);
+    m_frmMovie->SetCustomLayout(true);
+  }
   m_frmMovie->SetEnabled(true);
-  // "Enable editing" stays off: this build has no design surface to switch on.
+  m_cbLock->SetEnabled(true);
   m_actionSave->SetEnabled(true);
   m_actionSaveAs->SetEnabled(true);
   m_inspector->RefreshValues();
@@ -405,6 +431,9 @@ void TMainForm::RequireCurrentFile() const {
 void TMainForm::ActionSaveExecute(TObject*) {
   RequireCurrentFile();
   TIniFile ini(m_currentFile);
+  // The keys reach the file together at EndUpdate; a failure before leaves
+  // the file as it was.
+  ini.BeginUpdate();
   const QString info = QStringLiteral("FileInformation");
   const QString frame = QStringLiteral("TMovieFrame");
   ini.WriteString(info, QStringLiteral("VersionFormat"), QStringLiteral("4.0.6.4"));
@@ -433,6 +462,7 @@ void TMainForm::ActionSaveExecute(TObject*) {
     TControl* c = m_frmMovie->Controls(i);
     if (dynamic_cast<TStaticText*>(c)) ini.WriteString(frame, c->Name() + QStringLiteral(".Caption"), c->Caption());
   }
+  ini.EndUpdate();
 }
 
 void TMainForm::ActionSaveAsExecute(TObject* sender) {
@@ -466,4 +496,77 @@ void TMainForm::ActionResetExecute(TObject*) {
   m_layoutModified = false;
   m_actionReset->SetEnabled(false);
   m_inspector->RefreshValues();
+}
+
+void TMainForm::CBLockClick(TObject*) {
+  try {
+    m_designer->SetActive(m_cbLock->Checked());
+  } catch (...) {
+    // The box shows what the designer is: a failed activation unticks it
+    // again, without coming back here.
+    const TNotifyEvent onClick = std::exchange(m_cbLock->OnClick, nullptr);
+    m_cbLock->SetChecked(m_designer->Active());
+    m_cbLock->OnClick = onClick;
+    throw;
+  }
+  const bool editing = m_designer->Active();
+  if (editing) {
+    m_designer->LockAll({TELDesignerLock::dlNoDelete});
+    m_designer->LockControl(m_frmMovie->StarRating(), {TELDesignerLock::dlNoResize, TELDesignerLock::dlNoDelete});
+    FillComponentList();
+    ShowSelection();
+  } else {
+    m_cbNames->Items().Clear();
+  }
+  for (TControl* field : std::initializer_list<TControl*>{m_eVersion, m_mAuthor, m_mComments}) field->SetEnabled(editing);
+  m_panelBorder->BringToFront();
+}
+
+void TMainForm::FillComponentList() {
+  TStrings& items = m_cbNames->Items();
+  items.BeginUpdate();
+  items.Clear();
+  const auto add = [&items](TComponent* component) {
+    items.AddObject(Format("%s: %s", {component->Name(), component->ClassName()}), component);
+  };
+  add(m_frmMovie);
+  for (int i = 0; i < m_frmMovie->ComponentCount(); ++i) add(m_frmMovie->Components(i));
+  items.EndUpdate();
+}
+
+void TMainForm::SelectInComponentList(TComponent* component) {
+  m_cbNames->SetItemIndex(component ? m_cbNames->Items().IndexOfObject(component) : -1);
+}
+
+void TMainForm::ShowSelection() {
+  const TELDesignerSelectedControls& selection = m_designer->SelectedControls();
+  // One rebuild of the rows for the whole selection, in selection order.
+  m_inspector->BeginUpdate();
+  {
+    const auto endUpdate = qScopeGuard([this] { m_inspector->EndUpdate(); });
+    m_inspector->Clear();
+    for (int i = 0; i < selection.Count(); ++i) m_inspector->Add(selection.Items(i));
+  }
+  SelectInComponentList(selection.Count() == 1 ? selection.Items(0) : nullptr);
+}
+
+void TMainForm::CBNamesChange(TObject*) {
+  const int index = m_cbNames->ItemIndex();
+  if (index < 0) return;
+  // One change of the selection: the chosen control alone.
+  if (auto* control = dynamic_cast<TControl*>(m_cbNames->Items().Objects(index)))
+    m_designer->SelectedControls().SelectOnly(control);
+}
+
+void TMainForm::PDesignerChangeSelection(TObject*) { ShowSelection(); }
+
+void TMainForm::PDesignerModified(TObject*) {
+  m_layoutModified = true;
+  m_actionReset->SetEnabled(true);
+  ShowSelection();
+}
+
+void TMainForm::FormDestroy(TObject*) {
+  // The frame goes back to its place before the window's parts go.
+  if (m_designer->Active()) m_designer->SetActive(false);
 }

@@ -5,6 +5,8 @@
 
 #include "toolkit/Forms.h"
 
+class TELDesigner;
+class TELDesignPanel;
 class TPanel;
 class TToolBar;
 class TToolButton;
@@ -77,6 +79,21 @@ class TMainForm : public TForm {
   TMemo* MAuthor() const { return m_mAuthor; }
   TMemo* MComments() const { return m_mComments; }
   TCheckBox* CBLock() const { return m_cbLock; }
+  TComboBox* CBNames() const { return m_cbNames; }
+  TELDesigner* PDesigner() const { return m_designer; }
+  TELDesignPanel* DesignPanel() const { return m_designPanel; }
+  TPanel* PanelBorder() const { return m_panelBorder; }
+
+  // "Enable editing" toggled: the designer goes on over the frame (every
+  // control locked against deletion, the star image also against resizing)
+  // or off.
+  void CBLockClick(TObject* sender);
+  // An entry chosen in the component list becomes the selection.
+  void CBNamesChange(TObject* sender);
+  void PDesignerChangeSelection(TObject* sender);
+  // A completed move, resize, deletion or insertion on the design surface.
+  void PDesignerModified(TObject* sender);
+  void FormDestroy(TObject* sender);
 
  private:
   void CreateActions();
@@ -88,6 +105,12 @@ class TMainForm : public TForm {
   // Save and Save as need a file; refuses with a clear message without one.
   void RequireCurrentFile() const;
   void PaintStarRating();
+  // The frame and each component it owns, as "Name: Class".
+  void FillComponentList();
+  // Shows the entry of a component in the component list; none with nullptr.
+  void SelectInComponentList(TComponent* component);
+  // The designer's selection shown beside the design surface.
+  void ShowSelection();
 
   TPanel* m_panelLeft = nullptr;
   TToolBar* m_toolbarLeft = nullptr;
@@ -99,7 +122,8 @@ class TMainForm : public TForm {
   TMemo* m_mComments = nullptr;
   TImage* m_imageT = nullptr;
   TPanel* m_panelTop = nullptr;
-  TPanel* m_designPanel = nullptr;
+  TELDesignPanel* m_designPanel = nullptr;
+  TELDesigner* m_designer = nullptr;
   TMovieFrame* m_frmMovie = nullptr;
   TPanel* m_panelBorder = nullptr;
   TImageList* m_ilNormal = nullptr;

@@ -4,6 +4,7 @@
 #include "controls/EdgeDrawing.h"
 #include "toolkit/Application.h"
 #include "toolkit/FreeWatch.h"
+#include "toolkit/ScopedValue.h"
 #include "toolkit/StoredBounds.h"
 #include "toolkit/SysUtils.h"
 #include "toolkit/SystemLook.h"
@@ -44,12 +45,6 @@ QStringList Tokens(const QString& text, QChar delimiter) {
   }
   return tokens;
 }
-
-struct ScopedFlag {
-  explicit ScopedFlag(bool& flag) : flag(flag) { flag = true; }
-  ~ScopedFlag() { flag = false; }
-  bool& flag;
-};
 
 }  // namespace
 
@@ -515,7 +510,7 @@ void TCustomComboBoxX::SetMaxLength(int value) {
 
 void TCustomComboBoxX::TextChanged() {
   if (m_lineEdit->text() != m_text) {
-    ScopedFlag syncing(m_syncing);
+    const TScopedValue syncing(m_syncing, true);
     m_lineEdit->setText(m_text);
   }
   TFreeWatch watch(this);

@@ -2,6 +2,7 @@
 
 #include "controls/EdgeDrawing.h"
 #include "toolkit/Application.h"
+#include "toolkit/ScopedValue.h"
 #include "toolkit/StoredBounds.h"
 #include "toolkit/SystemLook.h"
 
@@ -220,11 +221,7 @@ void TOrqJvExCustomEdit::SelectAll() { m_lineEdit->selectAll(); }
 
 void TOrqJvExCustomEdit::TextChanged() {
   if (m_lineEdit->text() != m_text) {
-    m_syncing = true;
-    struct Reset {
-      bool& flag;
-      ~Reset() { flag = false; }
-    } reset{m_syncing};
+    const TScopedValue syncing(m_syncing, true);
     m_lineEdit->setText(m_text);
   }
   Change();

@@ -62,8 +62,37 @@ void TTextHandler::ParagraphBreak() {
 
 void TTextHandler::WatchStart(IStartingPosObserver* observer, TAreaNode* node) {
   // An area without text never starts; nobody waits for it.
-  auto* start = static_cast<TStringNode*>(node->FirstNodeOfClass(TStringNode::StaticClass()));
-  if (start) m_watchers.push_back({observer, node, start});
+  if (TStringNode* start = FirstTextBelow(node)) m_watchers[start].push_back({observer, node, start});
+}
+
+TStringNode* TTextHandler::FirstTextBelow(const TParentNode* node) {
+  if (const auto known = m_firstText.find(node); known != m_firstText.end()) return known->second;
+  struct Level {
+    const TParentNode* node;
+    size_t next;
+  };
+  std::vector<Level> open{{node, 0}};
+  TStringNode* found = nullptr;
+  while (!open.empty() && !found) {
+    Level& level = open.back();
+    if (level.next == level.node->Children().size()) {
+      m_firstText[level.node] = nullptr;  // searched through: no text below
+      open.pop_back();
+      continue;
+    }
+    TNode* child = level.node->Children()[level.next++];
+    if (child->InheritsFrom(TStringNode::StaticClass())) {
+      found = static_cast<TStringNode*>(child);
+    } else if (const auto* parent = dynamic_cast<const TParentNode*>(child)) {
+      const auto known = m_firstText.find(parent);
+      if (known == m_firstText.end()) open.push_back({parent, 0});
+      else found = known->second;
+    }
+  }
+  // Nothing before the text found lies below the nodes still open, so it is
+  // the first text below each of them.
+  for (const Level& level : open) m_firstText[level.node] = found;
+  return found;
 }
 
 void TTextHandler::EmptyBuffer() {
@@ -89,12 +118,11 @@ void TTextHandler::EmptyBuffer() {
 
 void TTextHandler::NotifyStart(TStringNode* node) {
   // Observers may watch more areas that start here; each hears once.
-  TNodeObserverList waiting;
-  for (const TNodeObserver& watcher : m_watchers) {
-    if (watcher.StartNode == node) watcher.Observer->StartingPosUpdated(m_x, m_y, watcher.Node);
-    else waiting.push_back(watcher);
-  }
-  m_watchers = std::move(waiting);
+  const auto waiting = m_watchers.find(node);
+  if (waiting == m_watchers.end()) return;
+  const TNodeObserverList watchers = std::move(waiting->second);
+  m_watchers.erase(waiting);
+  for (const TNodeObserver& watcher : watchers) watcher.Observer->StartingPosUpdated(m_x, m_y, watcher.Node);
 }
 
 void TTextHandler::PlaceLine(TStringNode* node, const QString& drawn, const QString& line, TColor color) {

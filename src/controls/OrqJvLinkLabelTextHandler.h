@@ -22,6 +22,7 @@
 #include <QString>
 
 #include <memory>
+#include <unordered_map>
 #include <vector>
 
 VORNIK_EXCEPTION(ETextHandlerError, Exception);
@@ -138,6 +139,10 @@ class TTextHandler : public ITextHandler {
   // with whatever words of the following pieces it continues into.
   TWordInfo MeasureWord(const QString& word, int number, bool lastWord, size_t index, TStringNode& node);
   void NotifyStart(TStringNode* node);
+  // FirstNodeOfClass for string nodes, remembering every parent node the
+  // search has settled on the way, so that the areas nested in one another
+  // before a text are searched once in all rather than once each.
+  TStringNode* FirstTextBelow(const TParentNode* node);
   // Draws a piece of a line and records where it lies.
   void PlaceLine(TStringNode* node, const QString& drawn, const QString& line, TColor color);
   int Right() const { return m_rect.left() + m_rect.width(); }
@@ -148,5 +153,9 @@ class TTextHandler : public ITextHandler {
   TCanvas& m_canvas;
   int m_lineHeight;
   TTextElementList m_queue;
-  TNodeObserverList m_watchers;
+  // The watchers by the string node they wait for, each list in the order
+  // the watchers came.
+  std::unordered_map<const TStringNode*, TNodeObserverList> m_watchers;
+  // The first string node below each parent node searched so far, or null.
+  std::unordered_map<const TParentNode*, TStringNode*> m_firstText;
 };

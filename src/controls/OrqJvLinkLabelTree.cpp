@@ -2,6 +2,7 @@
 
 #include "controls/OrqJvLinkLabelTools.h"
 
+#include <unordered_set>
 #include <utility>
 
 namespace {
@@ -58,6 +59,37 @@ bool AnyRectHolds(const TRectArray& rects, const QPoint& point) {
   for (const QRect& rect : rects)
     if (TGraphicTools::PointInRect(point, rect)) return true;
   return false;
+}
+
+// The parent nodes below `top` (itself included) for which PointInArea
+// holds, found in one walk: a parent holds the point when a string node or
+// a parent below it does.
+std::unordered_set<const TNode*> ParentsHolding(const TParentNode& top, const QPoint& point) {
+  std::unordered_set<const TNode*> holding;
+  struct Level {
+    const TParentNode* node;
+    size_t next;
+    bool holds;
+  };
+  std::vector<Level> stack{{&top, 0, false}};
+  while (!stack.empty()) {
+    Level& level = stack.back();
+    if (level.next == level.node->Children().size()) {
+      const Level done = level;
+      stack.pop_back();
+      if (!done.holds) continue;
+      holding.insert(done.node);
+      if (!stack.empty()) stack.back().holds = true;
+      continue;
+    }
+    TNode* child = level.node->Children()[level.next++];
+    if (const auto* text = dynamic_cast<const TStringNode*>(child)) {
+      if (AnyRectHolds(text->Rects(), point)) level.holds = true;
+    } else if (const auto* parent = dynamic_cast<const TParentNode*>(child)) {
+      stack.push_back({parent, 0, false});
+    }
+  }
+  return holding;
 }
 
 }  // namespace
@@ -183,6 +215,9 @@ TNode* TAreaNode::NodeAtPoint(const QPoint& point, const TClassInfo& cls) const 
     size_t next;
     TNode* found;
   };
+  // Which areas hold the point is settled once for the whole search, so
+  // that nested areas are not each searched through again.
+  const std::unordered_set<const TNode*> holding = ParentsHolding(*this, point);
   std::vector<Frame> stack;
   stack.push_back({CollectTopLevel(*this, TAreaNode::StaticClass()), 0, nullptr});
   for (;;) {
@@ -194,7 +229,7 @@ TNode* TAreaNode::NodeAtPoint(const QPoint& point, const TClassInfo& cls) const 
       done = true;
     } else {
       const auto* area = dynamic_cast<const TAreaNode*>(frame.areas[frame.next++]);
-      if (!area || !area->PointInArea(point)) continue;
+      if (!area || !holding.contains(area)) continue;
       if (area->InheritsFrom(cls)) {
         finished = frame.areas[frame.next - 1];
         done = true;

@@ -6,6 +6,7 @@
 #include "toolkit/Application.h"
 #include "toolkit/Forms.h"
 #include "toolkit/FreeWatch.h"
+#include "toolkit/ScopedValue.h"
 #include "toolkit/SystemLook.h"
 
 #include <QCursor>
@@ -675,12 +676,8 @@ void TOrqJvCustomSpinEdit::SetReadOnly(bool value) {
 
 void TOrqJvCustomSpinEdit::Change() {
   if (m_changing) return;
-  m_changing = true;
   {
-    struct Reset {
-      bool& flag;
-      ~Reset() { flag = false; }
-    } reset{m_changing};
+    const TScopedValue changing(m_changing, true);
     const int caret = LineEdit()->cursorPosition();
     if (m_checkOptions.Contains(TOrqJvCheckOption::coCheckOnChange)) {
       // While typing only the maximum limits; the text shows the value.
@@ -704,12 +701,8 @@ void TOrqJvCustomSpinEdit::Step(bool up) {
   // The empty value is never a step's result: the step goes past it.
   if (m_allowEmpty && n == m_emptyValue) n = next(n);
   const QString before = GetText();
-  m_changing = true;
   {
-    struct Reset {
-      bool& flag;
-      ~Reset() { flag = false; }
-    } reset{m_changing};
+    const TScopedValue changing(m_changing, true);
     SetValue(n);
   }
   TFreeWatch watch(this);
@@ -846,11 +839,7 @@ bool TOrqJvCustomSpinEdit::ExitCheck() {
     SetValue(Value());
     return true;
   } catch (const ERangeError& error) {
-    m_exitChecking = true;
-    struct Reset {
-      bool& flag;
-      ~Reset() { flag = false; }
-    } reset{m_exitChecking};
+    const TScopedValue exitChecking(m_exitChecking, true);
     TFreeWatch watch(this);
     m_focused = true;
     SelectAll();

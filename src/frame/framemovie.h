@@ -50,7 +50,12 @@ class TMovieFrame : public TFrame {
   TControl* Child(const QString& name) const;
 
  private:
+  // Builds the children from the frame's table in child order, then the
+  // settings single children need, the tab order and the focus controls.
   void CreateControls();
+  void SetUpSingleChildren();
+  void SetTabOrders();
+  void SetFocusControls();
   int m_updateCount = 0;
   bool m_modified = false;
   bool m_customLayout = false;

@@ -1,5 +1,6 @@
 #include "inspector/ELUtils.h"
 
+#include "toolkit/ScopedValue.h"
 #include "toolkit/SysUtils.h"
 
 #include <algorithm>
@@ -50,11 +51,7 @@ void TELObjectList::Delete(int index) {
 void TELObjectList::SetCount(int count) {
   count = std::max(0, count);
   {
-    m_settingCount = true;
-    struct Reset {
-      bool& flag;
-      ~Reset() { flag = false; }
-    } reset{m_settingCount};
+    const TScopedValue settingCount(m_settingCount, true);
     while (Count() < count) AddItem();
     while (Count() > count) DeleteItem(Count() - 1);
   }

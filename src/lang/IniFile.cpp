@@ -4,172 +4,25 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
-#include <algorithm>
-#include <cstring>
+#include <cerrno>
 
 #include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
 
-struct Line {
-  qsizetype begin = 0;       // first byte of the text
-  qsizetype contentEnd = 0;  // first byte of the line end
-  qsizetype end = 0;         // first byte after the line end
-  bool HasLineEnd() const { return end > contentEnd; }
-};
-
-// Walks the lines of a byte buffer; a line ends with CR LF, LF or a lone CR.
-class LineScanner {
- public:
-  LineScanner(QByteArrayView bytes, qsizetype start) : m_data(bytes.data()), m_size(bytes.size()), m_pos(start) {}
-
-  bool Next(Line& line) {
-    if (m_pos >= m_size) return false;
-    const qsizetype stop = std::min(Find('\r', m_nextCr), Find('\n', m_nextLf));
-    line.begin = m_pos;
-    line.contentEnd = stop;
-    line.end = stop;
-    if (stop < m_size) {
-      line.end = stop + 1;
-      if (m_data[stop] == '\r' && stop + 1 < m_size && m_data[stop + 1] == '\n') line.end = stop + 2;
-    }
-    m_pos = line.end;
-    return true;
-  }
-
- private:
-  // The next position of c at or after the current one; `cache` keeps the
-  // last hit so each byte is searched once.
-  qsizetype Find(char c, qsizetype& cache) const {
-    if (cache < m_pos) {
-      const void* hit = std::memchr(m_data + m_pos, c, static_cast<size_t>(m_size - m_pos));
-      cache = hit ? static_cast<const char*>(hit) - m_data : m_size;
-    }
-    return cache;
-  }
-
-  const char* m_data;
-  qsizetype m_size;
-  qsizetype m_pos;
-  qsizetype m_nextCr = -1;
-  qsizetype m_nextLf = -1;
-};
-
-char FoldAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + ('a' - 'A')) : c; }
-
-// Equal bytes with the letters A to Z matched in either case, the way names
-// compare throughout the system. Other bytes, and so every non-ASCII
-// character in both encodings, must match exactly.
-bool SameName(QByteArrayView a, QByteArrayView b) {
-  if (a.size() != b.size()) return false;
-  for (qsizetype i = 0; i < a.size(); ++i)
-    if (FoldAscii(a[i]) != FoldAscii(b[i])) return false;
-  return true;
-}
-
-// Without leading and trailing blanks and control characters.
-QByteArrayView Trimmed(QByteArrayView bytes) {
-  qsizetype begin = 0;
-  qsizetype end = bytes.size();
-  while (begin < end && static_cast<uint8_t>(bytes[begin]) <= ' ') ++begin;
-  while (end > begin && static_cast<uint8_t>(bytes[end - 1]) <= ' ') --end;
-  return bytes.sliced(begin, end - begin);
-}
-
-qsizetype IndexIn(QByteArrayView bytes, char c, qsizetype from, qsizetype to) {
-  const void* hit = std::memchr(bytes.data() + from, c, static_cast<size_t>(to - from));
-  return hit ? static_cast<const char*>(hit) - bytes.data() : -1;
-}
-
-// The first line end of the file; CR LF when it has none.
-QByteArray FileLineEnd(QByteArrayView bytes, qsizetype start) {
-  LineScanner scanner(bytes, start);
-  Line line;
-  while (scanner.Next(line))
-    if (line.HasLineEnd()) return bytes.sliced(line.contentEnd, line.end - line.contentEnd).toByteArray();
-  return QByteArrayLiteral("\r\n");
-}
-
-// The file's bytes after one write: see the header for the rule.
-QByteArray UpdatedContent(const QByteArray& old, qsizetype start, QByteArrayView section, QByteArrayView key,
-                          QByteArrayView value) {
-  const QByteArray eol = FileLineEnd(old, start);
-  QByteArray keyLine = key.toByteArray();
-  keyLine.append('=').append(value);
-
-  LineScanner scanner(old, start);
-  Line line;
-  Line anchor;  // the line a new key goes after
-  Line last;
-  bool found = false;
-  bool any = false;
-  while (scanner.Next(line)) {
-    any = true;
-    last = line;
-    const QByteArrayView text(old.constData() + line.begin, line.contentEnd - line.begin);
-    const char first = text.isEmpty() ? '\0' : text[0];
-    if (first == '[') {
-      if (found) break;  // the section ends at the next header
-      const qsizetype close = IndexIn(text, ']', 1, text.size());
-      if (SameName(text.sliced(1, (close < 0 ? text.size() : close) - 1), section)) {
-        found = true;
-        anchor = line;
-      }
-      continue;
-    }
-    if (!found || first == ';') continue;
-    const qsizetype eq = IndexIn(text, '=', 0, text.size());
-    if (eq < 0) continue;
-    const QByteArrayView fileKey = Trimmed(text.first(eq));
-    if (SameName(fileKey, key)) {
-      // The key keeps the file's spelling; the line keeps its own line end.
-      QByteArray result;
-      result.reserve(old.size() + value.size() + 2);
-      result.append(old.constData(), line.begin);
-      result.append(fileKey).append('=').append(value);
-      result.append(old.constData() + line.contentEnd, old.size() - line.contentEnd);
-      return result;
-    }
-    anchor = line;
-  }
-
-  QByteArray result;
-  result.reserve(old.size() + section.size() + keyLine.size() + 4 * eol.size() + 2);
-  if (found) {
-    result.append(old.constData(), anchor.end);
-    if (anchor.HasLineEnd()) {
-      result.append(keyLine).append(eol);
-    } else {
-      // The anchor was the file's last line and had no line end: it gets
-      // one, and the new last line goes without, as the file did.
-      result.append(eol).append(keyLine);
-    }
-    result.append(old.constData() + anchor.end, old.size() - anchor.end);
-    return result;
-  }
-  result = old;
-  if (any) {
-    if (!last.HasLineEnd()) result.append(eol);
-    if (!Trimmed(QByteArrayView(old.constData() + last.begin, last.contentEnd - last.begin)).isEmpty())
-      result.append(eol);
-  }
-  result.append('[').append(section).append(']').append(eol).append(keyLine).append(eol);
-  return result;
-}
+constexpr auto kAnyWrite = QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
 
 bool HasLineBreak(const QString& text) {
   return text.contains(QLatin1Char('\r')) || text.contains(QLatin1Char('\n'));
 }
 
-// A file that carries no write permission at all is read-only, also for a
-// user whom the system would let write it anyway.
-bool IsReadOnly(const QFileInfo& info) {
-  constexpr auto anyWrite = QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
-  return !(info.permissions() & anyWrite) || !info.isWritable();
-}
+// A file or folder that carries no write permission at all is read-only,
+// also for a user whom the system would let write it anyway.
+bool IsReadOnly(const QFileInfo& info) { return !(info.permissions() & kAnyWrite) || !info.isWritable(); }
 
 // Makes the rename that replaced a file in `folder` durable.
 void SyncFolder(const QString& folder) {
@@ -180,9 +33,85 @@ void SyncFolder(const QString& folder) {
   ::close(fd);
 }
 
+// Writes all bytes at the offset; false on any error, a short write included
+// (a full disk, a file size limit).
+bool WriteAllAt(int fd, const QByteArray& bytes, off_t offset) {
+  const char* data = bytes.constData();
+  qsizetype left = bytes.size();
+  while (left > 0) {
+    const ssize_t written = ::pwrite(fd, data, static_cast<size_t>(left), offset);
+    if (written < 0 && errno == EINTR) continue;
+    if (written <= 0) return false;
+    data += written;
+    left -= written;
+    offset += written;
+  }
+  return true;
+}
+
+// Closes a descriptor when it goes out of scope.
+class FileDescriptor {
+ public:
+  explicit FileDescriptor(int fd) : m_fd(fd) {}
+  FileDescriptor(const FileDescriptor&) = delete;
+  FileDescriptor& operator=(const FileDescriptor&) = delete;
+  ~FileDescriptor() {
+    if (m_fd >= 0) ::close(m_fd);
+  }
+  int Get() const { return m_fd; }
+
+ private:
+  int m_fd;
+};
+
+// The temporary file a replacement of `path` writes. It has a fixed name, so
+// that one left behind by a save that was cut short is taken over (or
+// removed) by the next.
+QByteArray TemporaryName(const QByteArray& path) { return path + ".saving"; }
+
+// Opens the temporary file, made when `create` is true, and locks it, which
+// keeps two saves of the same file from sharing it. After the lock is taken
+// the name must still lead to the locked file, or another save has renamed
+// it over its target in between. -1 when it cannot be opened or locked.
+int OpenTemporary(const QByteArray& temporary, bool create) {
+  for (int attempt = 0; attempt < 3; ++attempt) {
+    const int fd = ::open(temporary.constData(), O_WRONLY | O_CLOEXEC | O_NOFOLLOW | (create ? O_CREAT : 0), 0600);
+    if (fd < 0) return -1;
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+      ::close(fd);
+      return -1;
+    }
+    struct stat opened {};
+    struct stat named {};
+    if (::fstat(fd, &opened) == 0 && ::stat(temporary.constData(), &named) == 0 && opened.st_dev == named.st_dev &&
+        opened.st_ino == named.st_ino && S_ISREG(opened.st_mode))
+      return fd;
+    ::close(fd);
+  }
+  return -1;
+}
+
+// Removes a temporary file that a save cut short has left, unless a save
+// is writing it now.
+void RemoveLeftTemporary(const QString& fileName) {
+  const QFileInfo info(fileName);
+  const QByteArray temporary = TemporaryName(QFile::encodeName(info.exists() ? info.canonicalFilePath() : fileName));
+  const FileDescriptor file(OpenTemporary(temporary, false));
+  if (file.Get() >= 0) ::unlink(temporary.constData());
+}
+
+// The mode a new file gets: read and write for all, less the process's mask.
+mode_t NewFileMode() {
+  const mode_t mask = ::umask(0);
+  ::umask(mask);
+  return 0666 & ~mask;
+}
+
 }  // namespace
 
 TIniFile::TIniFile(const QString& fileName) : m_fileName(fileName) {}
+
+TIniFile::~TIniFile() = default;
 
 void TIniFile::Fail(const QString& reason) const {
   QString message = Format("Unable to write to %s", {m_fileName});
@@ -210,23 +139,30 @@ QByteArray TIniFile::ReadCurrent() const {
   return bytes;
 }
 
-void TIniFile::Replace(const QByteArray& bytes) const {
-  // The new content goes to a temporary file beside the old one, which is
-  // synced and then renamed over it. Unbuffered, so a short write (a full
-  // disk, a file size limit) shows in the count written and the temporary
-  // file is discarded instead of committed.
-  QSaveFile file(m_fileName);
-  file.setDirectWriteFallback(false);
-  if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) Fail();
-  if (file.write(bytes) != bytes.size()) Fail();
-  if (!file.commit()) Fail();
-  SyncFolder(QFileInfo(QFileInfo(m_fileName).canonicalFilePath()).absolutePath());
+void TIniFile::BeginUpdate() { ++m_updateCount; }
+
+void TIniFile::EndUpdate() {
+  if (m_updateCount == 0 || --m_updateCount > 0) return;
+  // The update is over whatever the replacement does.
+  const std::unique_ptr<TIniText> text = std::move(m_text);
+  const QByteArray old = std::move(m_old);
+  if (!text) return;
+  const QByteArray bytes = text->Bytes();
+  // Keys that already held their values leave the file as it is on disk.
+  if (m_existed && bytes == old) {
+    RemoveLeftTemporary(m_fileName);
+    return;
+  }
+  Replace(bytes, old);
 }
 
-void TIniFile::WriteString(const QString& section, const QString& key, const QString& value) {
-  CheckNames(section, key, value);
-  const QByteArray old = ReadCurrent();
-  const TTextEncoding encoding = DetectTextEncoding(old);
+void TIniFile::Apply(const QString& section, const QString& key, const QString& value) {
+  if (!m_text) {
+    m_existed = QFileInfo::exists(m_fileName);
+    m_old = ReadCurrent();
+    m_text = std::make_unique<TIniText>(m_old);
+  }
+  const TTextEncoding encoding = m_text->Encoding();
   QByteArray sectionBytes;
   QByteArray keyBytes;
   QByteArray valueBytes;
@@ -234,11 +170,26 @@ void TIniFile::WriteString(const QString& section, const QString& key, const QSt
       !TryEncodeText(value, encoding, valueBytes))
     Fail(Format("[%s] %s=%s holds characters that the file's encoding (%s) cannot store",
                 {section, key, value, TextEncodingName(encoding)}));
-  const qsizetype start = encoding == TTextEncoding::teUtf8 ? Utf8BomLength(old) : 0;
-  const QByteArray updated = UpdatedContent(old, start, sectionBytes, keyBytes, valueBytes);
-  // A key that already holds the value leaves the file as it is on disk.
-  if (updated == old && QFileInfo::exists(m_fileName)) return;
-  Replace(updated);
+  m_text->Write(sectionBytes, keyBytes, valueBytes);
+}
+
+void TIniFile::WriteString(const QString& section, const QString& key, const QString& value) {
+  CheckNames(section, key, value);
+  if (m_updateCount > 0) {
+    Apply(section, key, value);
+    return;
+  }
+  // A write of its own is an update of one key; a failed one leaves nothing
+  // for the next.
+  BeginUpdate();
+  try {
+    Apply(section, key, value);
+  } catch (...) {
+    m_updateCount = 0;
+    m_text.reset();
+    throw;
+  }
+  EndUpdate();
 }
 
 void TIniFile::WriteInteger(const QString& section, const QString& key, int32_t value) {
@@ -247,4 +198,57 @@ void TIniFile::WriteInteger(const QString& section, const QString& key, int32_t 
 
 void TIniFile::WriteBool(const QString& section, const QString& key, bool value) {
   WriteString(section, key, value ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
+void TIniFile::Replace(const QByteArray& bytes, const QByteArray& old) const {
+  // A link is followed: its target is replaced and the link stays.
+  const QFileInfo info(m_fileName);
+  const QString target = info.exists() ? info.canonicalFilePath() : m_fileName;
+  const QFileInfo folder(QFileInfo(target).absolutePath());
+  if (!folder.isDir() || !IsReadOnly(folder)) ReplaceThroughTemporary(target, bytes);
+  else if (info.exists()) ReplaceInPlace(target, bytes, old);
+  else Fail();  // a new file needs a folder that takes one
+}
+
+void TIniFile::ReplaceThroughTemporary(const QString& target, const QByteArray& bytes) const {
+  const QByteArray path = QFile::encodeName(target);
+  const QByteArray temporary = TemporaryName(path);
+  struct stat original {};
+  const bool existed = ::stat(path.constData(), &original) == 0;
+  const FileDescriptor file(OpenTemporary(temporary, true));
+  const int fd = file.Get();
+  if (fd < 0) Fail();
+  bool ok = ::ftruncate(fd, 0) == 0;
+  if (ok && existed) {
+    // The owner can only be kept by a user allowed to give files away; the
+    // permissions are kept always.
+    if (original.st_uid != ::geteuid() || original.st_gid != ::getegid())
+      (void)::fchown(fd, original.st_uid, original.st_gid);
+    ok = ::fchmod(fd, original.st_mode & 07777) == 0;
+  } else if (ok) {
+    ok = ::fchmod(fd, NewFileMode()) == 0;
+  }
+  ok = ok && WriteAllAt(fd, bytes, 0) && ::fsync(fd) == 0;
+  if (!ok || ::rename(temporary.constData(), path.constData()) != 0) {
+    ::unlink(temporary.constData());
+    Fail();
+  }
+  SyncFolder(QFileInfo(target).absolutePath());
+}
+
+void TIniFile::ReplaceInPlace(const QString& target, const QByteArray& bytes, const QByteArray& old) const {
+  const FileDescriptor file(::open(QFile::encodeName(target).constData(), O_WRONLY | O_CLOEXEC));
+  const int fd = file.Get();
+  if (fd < 0) Fail();
+  // Room for a longer text is claimed first, so that a full disk refuses
+  // the write before anything is changed. A file system that cannot claim
+  // room ahead goes on without.
+  if (bytes.size() > old.size() && ::fallocate(fd, FALLOC_FL_KEEP_SIZE, 0, bytes.size()) != 0 &&
+      errno != EOPNOTSUPP)
+    Fail();
+  if (WriteAllAt(fd, bytes, 0) && ::ftruncate(fd, bytes.size()) == 0 && ::fsync(fd) == 0) return;
+  // Puts the old bytes back as well as it can.
+  if (WriteAllAt(fd, old, 0)) (void)::ftruncate(fd, old.size());
+  (void)::fsync(fd);
+  Fail();
 }

@@ -78,7 +78,7 @@ void TLanguageFrame::CreateComponents() {
   m_lstLanguages->SetName(QStringLiteral("lstLanguages"));
   m_lstLanguages->SetParent(m_panel);
   m_lstLanguages->SetBounds(0, 0, 387, 217);
-  m_lstLanguages->SetAnchors(IntToAnchors(15));
+  m_lstLanguages->SetAnchors(kAnchorsAll);
   m_lstLanguages->SetViewStyle(TViewStyle::vsReport);
   TListColumn* name = m_lstLanguages->Columns().Add();
   name->SetCaption(QStringLiteral("Name"));

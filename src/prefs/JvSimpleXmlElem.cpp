@@ -1,17 +1,6 @@
 #include "prefs/JvSimpleXmlElem.h"
 
 namespace {
-// Keeps the nesting depth of the element parsers, also when a parse fails.
-class DepthGuard {
- public:
-  explicit DepthGuard(TJvSimpleXmlSource& source) : m_source(source) { m_source.EnterElement(); }
-  ~DepthGuard() { m_source.LeaveElement(); }
-  DepthGuard(const DepthGuard&) = delete;
-  DepthGuard& operator=(const DepthGuard&) = delete;
-
- private:
-  TJvSimpleXmlSource& m_source;
-};
 
 bool IsAttributeNameChar(QChar c) {
   const char16_t u = c.unicode();
@@ -326,7 +315,7 @@ const TClassInfo& TJvSimpleXmlElemClassic::StaticClass() {
 }
 
 void TJvSimpleXmlElemClassic::Parse(TJvSimpleXmlSource& source) {
-  const DepthGuard depth(source);
+  const auto depth = source.EnterElement();
   enum class State { ExpectTag, Name, AfterSlash } state = State::ExpectTag;
   const QString& text = source.Text();
   // The name is taken in runs of characters; attributes may interrupt it.

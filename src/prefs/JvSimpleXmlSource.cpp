@@ -4,12 +4,11 @@ bool TJvSimpleXmlSource::LooksAt(QLatin1StringView mark) const {
   return QStringView(m_text).sliced(m_pos).startsWith(mark);
 }
 
-void TJvSimpleXmlSource::EnterElement() {
-  if (++m_depth > kMaxDepth) {
-    --m_depth;
+TScopedValue<int> TJvSimpleXmlSource::EnterElement() {
+  if (m_depth >= kMaxDepth)
     throw TJvSimpleXmlInvalid(
         Format("Invalid XML Element: Elements nested too deeply (more than %d levels)", {kMaxDepth}));
-  }
+  return TScopedValue(m_depth, m_depth + 1);
 }
 
 namespace {

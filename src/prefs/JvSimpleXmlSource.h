@@ -2,6 +2,7 @@
 // the helpers the element parsers share.
 #pragma once
 
+#include "toolkit/ScopedValue.h"
 #include "toolkit/SysUtils.h"
 
 #include <QString>
@@ -31,9 +32,9 @@ class TJvSimpleXmlSource {
   // True when the text from the current position starts with `mark`.
   bool LooksAt(QLatin1StringView mark) const;
 
-  // Brackets the parse of one element; refuses elements nested too deeply.
-  void EnterElement();
-  void LeaveElement() { --m_depth; }
+  // One level of nesting more until the returned scope ends: brackets the
+  // parse of one element. Refuses elements nested too deeply.
+  TScopedValue<int> EnterElement();
 
  private:
   const QString& m_text;

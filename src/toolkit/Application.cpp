@@ -38,7 +38,9 @@ class TApplication::CursorClipFilter : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (event->type() == QEvent::MouseMove) {
       const QRect clip = Application().CursorClip();
-      const QPoint pos = QCursor::pos();
+      // Where the move took the pointer, as the event says: asking the
+      // platform would cost a round trip for every move.
+      const QPoint pos = static_cast<QMouseEvent*>(event)->globalPosition().toPoint();
       if (clip.isValid() && !clip.contains(pos)) {
         QCursor::setPos(std::clamp(pos.x(), clip.left(), clip.right()), std::clamp(pos.y(), clip.top(), clip.bottom()));
       }

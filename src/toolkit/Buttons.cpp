@@ -2,6 +2,7 @@
 
 #include "toolkit/Application.h"
 #include "toolkit/Forms.h"
+#include "toolkit/ScopedValue.h"
 
 #include <QCheckBox>
 #include <QPushButton>
@@ -15,10 +16,9 @@ const TTypeInfo& CheckBoxStateType() {
 }
 
 void PublishButtonCommon(TClassInfo& c) {
-  TControl::PublishStandard(c, {"Anchors", "Caption", "Constraints", "Enabled", "Font", "ParentFont",
-                                "ParentShowHint", "PopupMenu", "ShowHint", "TabOrder", "TabStop", "Visible",
-                                "OnClick", "OnEnter", "OnExit", "OnKeyDown", "OnKeyPress", "OnKeyUp", "OnMouseDown",
-                                "OnMouseMove", "OnMouseUp"});
+  TControl::PublishStandard(c, {"Anchors", "Caption", "Constraints", "Enabled", "Font", "ParentFont", "ParentShowHint",
+                                "PopupMenu", "ShowHint", TControl::kTabbing, "Visible", "OnClick",
+                                TControl::kFocusEvents, TControl::kKeyEvents, TControl::kMouseEvents});
 }
 
 }  // namespace
@@ -152,10 +152,11 @@ void TCheckBox::SetState(TCheckBoxState v) {
   auto* box = static_cast<QCheckBox*>(Widget());
   if (v == m_state) return;
   m_state = v;
-  m_syncing = true;
-  box->setCheckState(v == TCheckBoxState::cbChecked ? Qt::Checked
-                     : v == TCheckBoxState::cbGrayed ? Qt::PartiallyChecked : Qt::Unchecked);
-  m_syncing = false;
+  {
+    const TScopedValue syncing(m_syncing, true);
+    box->setCheckState(v == TCheckBoxState::cbChecked ? Qt::Checked
+                       : v == TCheckBoxState::cbGrayed ? Qt::PartiallyChecked : Qt::Unchecked);
+  }
   Click();
 }
 
@@ -209,9 +210,10 @@ TRadioButton::TRadioButton(TComponent* owner) : TWinControl(owner) {
 void TRadioButton::SetChecked(bool v) {
   if (v == m_checked) return;
   m_checked = v;
-  m_syncing = true;
-  static_cast<QRadioButton*>(Widget())->setChecked(v);
-  m_syncing = false;
+  {
+    const TScopedValue syncing(m_syncing, true);
+    static_cast<QRadioButton*>(Widget())->setChecked(v);
+  }
   if (!v) return;
   // The radio buttons of one parent form one group.
   if (TWinControl* parent = Parent()) {

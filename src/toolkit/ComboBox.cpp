@@ -150,9 +150,7 @@ bool TCustomComboBox::WndProc(TMessage& m) {
 const TClassInfo& TComboBox::StaticClass() {
   static const TClassInfo info("TComboBox", &TCustomComboBox::StaticClass(), [](TClassInfo& c) {
     Publisher<TComboBox>(c).Creatable();
-    PublishStandard(c, {"Align", "Anchors", "Color", "Constraints", "Enabled", "Font", "ParentColor", "ParentFont",
-                        "ParentShowHint", "PopupMenu", "ShowHint", "TabOrder", "TabStop", "Text", "Visible",
-                        "OnClick", "OnDblClick", "OnEnter", "OnExit", "OnKeyDown", "OnKeyPress", "OnKeyUp"});
+    PublishStandard(c, {kPlacing, kLook, kTabbing, "Text", "Visible", kClicks, kFocusEvents, kKeyEvents});
     Publisher<TComboBox>(c)
         .Prop("AutoDropDown", Types::Boolean(), &TComboBox::AutoDropDown, &TComboBox::SetAutoDropDown)
         .Prop("DropDownCount", Types::Integer(), &TComboBox::DropDownCount, &TComboBox::SetDropDownCount)

@@ -75,6 +75,14 @@ TComponent* TComponent::FindComponent(const QString& name) const {
   return nullptr;
 }
 
+void TComponent::ComponentAsError(const QString& name, const TComponent* found, const TClassInfo& wanted) const {
+  if (!found) {
+    const QString owner = m_name.isEmpty() ? ClassName() : m_name;
+    throw EComponentError(Format("%s has no component named %s", {owner, name}));
+  }
+  throw EComponentError(Format("%s is a %s, not a %s", {found->Name(), found->ClassName(), wanted.Name()}));
+}
+
 void TComponent::InsertComponent(TComponent* component) {
   if (!component->m_name.isEmpty()) ValidateRename(component, QString(), component->m_name);
   if (component->m_owner) component->m_owner->RemoveComponent(component);

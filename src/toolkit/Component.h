@@ -58,6 +58,15 @@ class TComponent : public TPersistent {
   int ComponentIndex() const;
   // An owned component by name, ASCII letter case ignored; nullptr if none.
   TComponent* FindComponent(const QString& name) const;
+  // The owned component of that name as a T. EComponentError "%s has no
+  // component named %s" when there is none, "%s is a %s, not a %s" when it
+  // is of another class.
+  template <class T>
+  T& ComponentAs(const QString& name) const {
+    TComponent* found = FindComponent(name);
+    if (auto* typed = dynamic_cast<T*>(found)) return *typed;
+    ComponentAsError(name, found, T::StaticClass());
+  }
   void InsertComponent(TComponent* component);
   void RemoveComponent(TComponent* component);
 
@@ -115,6 +124,7 @@ class TComponent : public TPersistent {
  private:
   // Tells every linked component (watchers and watched) that this one goes.
   void NotifyFreeLinks();
+  [[noreturn]] void ComponentAsError(const QString& name, const TComponent* found, const TClassInfo& wanted) const;
   TComponent* m_owner = nullptr;
   QString m_name;
   std::vector<TComponent*> m_components;

@@ -6,13 +6,13 @@
 #include "toolkit/Forms.h"
 #include "toolkit/PopupMenu.h"
 #include "toolkit/PropAccess.h"
+#include "toolkit/ScopedValue.h"
 #include "toolkit/SysUtils.h"
 #include "toolkit/WinControl.h"
 
 #include <QApplication>
 #include <QHash>
 
-#include <cmath>
 
 namespace {
 
@@ -22,9 +22,6 @@ QHash<const QWidget*, TControl*>& WidgetRegistry() {
 }
 
 TControl* g_captureControl = nullptr;
-
-// Integer nearest to x, halves to the even neighbour.
-int RoundEven(double x) { return static_cast<int>(std::nearbyint(x)); }
 
 }  // namespace
 
@@ -146,7 +143,7 @@ const TClassInfo& TControl::StaticClass() {
   return info;
 }
 
-void TControl::PublishStandard(TClassInfo& info, std::initializer_list<const char*> names) {
+void TControl::PublishStandard(TClassInfo& info, std::initializer_list<TPropNames> names) {
   // The common control properties, described once and published by name.
   static const TClassInfo table("TControlStandard", nullptr, [](TClassInfo& c) {
     Publisher<TControl>(c)
@@ -186,10 +183,12 @@ void TControl::PublishStandard(TClassInfo& info, std::initializer_list<const cha
         .Prop("OnKeyPress", KeyPressEventType(), &TWinControl::GetOnKeyPress, &TWinControl::SetOnKeyPress)
         .Prop("OnKeyUp", KeyEventType(), &TWinControl::GetOnKeyUp, &TWinControl::SetOnKeyUp);
   });
-  for (const char* name : names) {
-    const TPropInfo* p = table.FindProperty(QString::fromLatin1(name));
-    Q_ASSERT_X(p, "PublishStandard", name);
-    info.AddProperty(*p);
+  for (const TPropNames& group : names) {
+    for (const char* name : group.Names()) {
+      const TPropInfo* p = table.FindProperty(QString::fromLatin1(name));
+      Q_ASSERT_X(p, "PublishStandard", name);
+      info.AddProperty(*p);
+    }
   }
 }
 
@@ -327,7 +326,7 @@ void TControl::ApplyAnchors(const QSize& parentSize) {
   } else if (!l && m_anchorParentSize.width() > 0) {
     // Neither side: the centre keeps its place in proportion.
     const double centre = (left + width / 2.0) * parentSize.width() / m_anchorParentSize.width();
-    left = RoundEven(centre - width / 2.0);
+    left = RoundHalfEven(centre - width / 2.0);
   }
   if (t && b) {
     height += dy;
@@ -335,7 +334,7 @@ void TControl::ApplyAnchors(const QSize& parentSize) {
     top += dy;
   } else if (!t && m_anchorParentSize.height() > 0) {
     const double centre = (top + height / 2.0) * parentSize.height() / m_anchorParentSize.height();
-    top = RoundEven(centre - height / 2.0);
+    top = RoundHalfEven(centre - height / 2.0);
   }
   const QSize size = m_constraints->Constrain(QSize(std::max(0, width), std::max(0, height)));
   ChangeBounds(left, top, size.width(), size.height());
@@ -392,9 +391,8 @@ void TControl::SetParentFont(bool value) {
 
 void TControl::ParentFontChanged() {
   if (!m_parentFont || !m_parent) return;
-  m_applyingParentFont = true;
+  const TScopedValue applying(m_applyingParentFont, true);
   m_font->Assign(&m_parent->Font());
-  m_applyingParentFont = false;
 }
 
 void TControl::FontChanged() {
@@ -487,6 +485,11 @@ void TControl::SetMouseCapture(bool value) {
   } else if (g_captureControl == this) {
     g_captureControl = nullptr;
     if (m_widget) m_widget->releaseMouse();
+    if (!IsDestroying()) {
+      TMessage m;
+      m.Kind = TMessageKind::CaptureChanged;
+      Dispatch(m);
+    }
   }
 }
 
@@ -596,6 +599,44 @@ void TControl::HandleRequest(int, intptr_t) {}
 void TControl::DesigningChanged() {
   SyncVisibility();
   SyncFocusPolicy();
+  SyncInnerCursors();
+}
+
+namespace {
+
+// The widgets inside a control's widget that belong to it, not to a child
+// control or to whoever placed a foreign widget there.
+void CollectInnerWidgets(const QWidget* widget, const TControl* control, QList<QWidget*>& inner) {
+  for (QWidget* child : widget->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+    const TControl* owner = TControl::FromWidget(child);
+    if ((owner && owner != control) || TControlAdapter::IsForeign(child)) continue;
+    inner << child;
+    CollectInnerWidgets(child, control, inner);
+  }
+}
+
+}  // namespace
+
+void TControl::SyncInnerCursors() {
+  if (!m_widget) return;
+  if (!IsDesigning()) {
+    for (auto& [widget, cursor] : m_cursorsBeforeDesign) {
+      if (!widget) continue;
+      if (cursor) widget->setCursor(*cursor);
+      else widget->unsetCursor();
+    }
+    m_cursorsBeforeDesign.clear();
+    return;
+  }
+  if (!m_cursorsBeforeDesign.empty()) return;
+  QList<QWidget*> inner;
+  CollectInnerWidgets(m_widget, this, inner);
+  for (QWidget* widget : inner) {
+    std::optional<QCursor> own;
+    if (widget->testAttribute(Qt::WA_SetCursor)) own = widget->cursor();
+    m_cursorsBeforeDesign.emplace_back(widget, own);
+    widget->setCursor(CursorShape(m_cursor));
+  }
 }
 
 void TControl::SyncGeometry() {

@@ -16,6 +16,9 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <span>
+#include <utility>
+#include <vector>
 
 class TWinControl;
 class TCustomForm;
@@ -42,8 +45,14 @@ const TTypeInfo& MouseMoveEventType();
 const TTypeInfo& KeyEventType();
 const TTypeInfo& KeyPressEventType();
 
-constexpr TAnchors kDefaultAnchors{TAnchorKind::akLeft, TAnchorKind::akTop};
-// Anchors as a number: 1 left, 2 top, 4 right, 8 bottom.
+// Named anchor sets; sets combine with + (kAnchorLeft + kAnchorBottom).
+constexpr TAnchors kAnchorLeft{TAnchorKind::akLeft};
+constexpr TAnchors kAnchorTop{TAnchorKind::akTop};
+constexpr TAnchors kAnchorRight{TAnchorKind::akRight};
+constexpr TAnchors kAnchorBottom{TAnchorKind::akBottom};
+constexpr TAnchors kAnchorsAll = kAnchorLeft + kAnchorTop + kAnchorRight + kAnchorBottom;
+constexpr TAnchors kDefaultAnchors = kAnchorLeft + kAnchorTop;
+// Anchors as a number, as files store them: 1 left, 2 top, 4 right, 8 bottom.
 inline int AnchorsToInt(TAnchors a) { return static_cast<int>(a.Mask()); }
 inline TAnchors IntToAnchors(int v) { return TAnchors::FromMask(static_cast<uint32_t>(v) & 15u); }
 
@@ -212,9 +221,31 @@ class TControl : public TComponent {
   TMouseMoveEvent GetOnMouseMove() const { return OnMouseMove; }
   void SetOnMouseMove(TMouseMoveEvent e) { OnMouseMove = std::move(e); }
 
-  // Adds the named properties of the common control set to a class's
-  // published list (for example {"Align", "Anchors", "Color", "OnClick"}).
-  static void PublishStandard(TClassInfo& info, std::initializer_list<const char*> names);
+  // One property of the common control set by name, or a named group of
+  // them (kPlacing, kLook, ...).
+  class TPropNames {
+   public:
+    template <std::size_t N>
+    constexpr TPropNames(const char* const (&group)[N]) : m_group(group) {}
+    constexpr TPropNames(const char* name) : m_single(name) {}
+    std::span<const char* const> Names() const { return m_single ? std::span(&m_single, 1) : m_group; }
+
+   private:
+    std::span<const char* const> m_group;
+    const char* m_single = nullptr;
+  };
+  // The groups the control classes publish, each in the order they publish it.
+  static constexpr const char* kPlacing[] = {"Align", "Anchors"};
+  static constexpr const char* kLook[] = {"Color",      "Constraints",    "Enabled",   "Font",    "ParentColor",
+                                          "ParentFont", "ParentShowHint", "PopupMenu", "ShowHint"};
+  static constexpr const char* kTabbing[] = {"TabOrder", "TabStop"};
+  static constexpr const char* kClicks[] = {"OnClick", "OnDblClick"};
+  static constexpr const char* kFocusEvents[] = {"OnEnter", "OnExit"};
+  static constexpr const char* kKeyEvents[] = {"OnKeyDown", "OnKeyPress", "OnKeyUp"};
+  static constexpr const char* kMouseEvents[] = {"OnMouseDown", "OnMouseMove", "OnMouseUp"};
+  // Adds properties of the common control set to a class's published list,
+  // in the order given: {kPlacing, "Caption", kLook, "Visible", kClicks}.
+  static void PublishStandard(TClassInfo& info, std::initializer_list<TPropNames> names);
 
   // Re-measures the anchors against the parent's present size (used when a
   // form has finished loading its stored values).
@@ -250,6 +281,9 @@ class TControl : public TComponent {
   void DesigningChanged() override;
   // Copies the state onto the widget.
   virtual void SyncGeometry();
+  // The inner widgets (an edit field's text area, a spin box's line edit)
+  // show the control's pointer while it is designed, not their own I-beam.
+  void SyncInnerCursors();
   virtual void SyncVisibility();
   virtual void SyncFont();
   virtual void SyncColor();
@@ -300,4 +334,7 @@ class TControl : public TComponent {
   bool m_applyingParentFont = false;
   bool m_clickEvents = true;
   std::optional<Qt::FocusPolicy> m_focusPolicyBeforeDesign;
+  // The pointers the inner widgets had before design state: their own, or
+  // none set (nullopt).
+  std::vector<std::pair<QPointer<QWidget>, std::optional<QCursor>>> m_cursorsBeforeDesign;
 };

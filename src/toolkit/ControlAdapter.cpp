@@ -67,10 +67,18 @@ TControlAdapter::TControlAdapter(TControl* control) : m_control(control) {}
 
 TControlAdapter::~TControlAdapter() = default;
 
+namespace {
+const char* const kForeignProperty = "vornikForeignWidget";
+}  // namespace
+
+void TControlAdapter::MarkForeign(QWidget* widget) { widget->setProperty(kForeignProperty, true); }
+
+bool TControlAdapter::IsForeign(const QWidget* widget) { return widget->property(kForeignProperty).toBool(); }
+
 void TControlAdapter::Watch(QWidget* widget) {
   widget->installEventFilter(this);
   for (QWidget* inner : widget->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-    if (!TControl::FromWidget(inner) || TControl::FromWidget(inner) == m_control) Watch(inner);
+    if (!IsForeign(inner) && (!TControl::FromWidget(inner) || TControl::FromWidget(inner) == m_control)) Watch(inner);
 }
 
 void TControlAdapter::Post(int number, intptr_t param) {
@@ -110,130 +118,155 @@ bool TControlAdapter::HandleHint(QWidget* widget, QEvent* event) {
 bool TControlAdapter::eventFilter(QObject* watched, QEvent* event) {
   auto* widget = qobject_cast<QWidget*>(watched);
   if (!widget || !m_control->Widget()) return false;
-  QWidget* own = m_control->Widget();
-  TMessage m;
   switch (event->type()) {
-    case QEvent::ChildAdded: {
-      auto* child = qobject_cast<QWidget*>(static_cast<QChildEvent*>(event)->child());
-      if (child && !TControl::FromWidget(child)) Watch(child);
+    case QEvent::ChildAdded:
+      WatchAddedChild(static_cast<QChildEvent*>(event));
       return false;
-    }
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonRelease:
     case QEvent::MouseButtonDblClick:
-    case QEvent::MouseMove: {
-      auto* me = static_cast<QMouseEvent*>(event);
-      m.Kind = event->type() == QEvent::MouseButtonPress     ? TMessageKind::MouseDown
-               : event->type() == QEvent::MouseButtonRelease ? TMessageKind::MouseUp
-               : event->type() == QEvent::MouseButtonDblClick ? TMessageKind::MouseDblClick
-                                                              : TMessageKind::MouseMove;
-      m.Button = ButtonOf(me->button());
-      m.Shift = ShiftOf(me->modifiers(), me->buttons());
-      if (m.Kind == TMessageKind::MouseDblClick) m.Shift.Include(TShiftStateFlag::ssDouble);
-      m.ScreenPos = me->globalPosition().toPoint();
-      m.Pos = m_control->ScreenToClient(m.ScreenPos);
-      const bool consumed = Deliver(m);
-      if (m.Kind == TMessageKind::MouseUp && m.Button == TMouseButton::mbRight && !consumed) {
-        TMessage popup;
-        popup.Kind = TMessageKind::ContextPopup;
-        popup.ScreenPos = m.ScreenPos;
-        popup.Pos = m.Pos;
-        popup.Shift = m.Shift;
-        Deliver(popup);
-      }
-      return consumed;
-    }
-    case QEvent::Wheel: {
-      auto* we = static_cast<QWheelEvent*>(event);
-      m.Kind = TMessageKind::MouseWheel;
-      m.WheelDelta = we->angleDelta().y();
-      m.Shift = ShiftOf(we->modifiers(), we->buttons());
-      m.ScreenPos = we->globalPosition().toPoint();
-      m.Pos = m_control->ScreenToClient(m.ScreenPos);
-      return Deliver(m);
-    }
+    case QEvent::MouseMove:
+      return HandleMouse(static_cast<QMouseEvent*>(event));
+    case QEvent::Wheel:
+      return HandleWheel(static_cast<QWheelEvent*>(event));
     case QEvent::Enter:
     case QEvent::Leave:
-      if (widget != own) return false;
-      m.Kind = event->type() == QEvent::Enter ? TMessageKind::MouseEnter : TMessageKind::MouseLeave;
-      if (m.Kind == TMessageKind::MouseEnter) Application().SetHintControl(m_control);
-      else Application().LeaveHintControl(m_control);
-      return Deliver(m);
+      return widget == m_control->Widget() && HandleEnterLeave(event->type() == QEvent::Enter);
     case QEvent::KeyPress:
-    case QEvent::KeyRelease: {
-      if (IsHandedOn(event, widget)) {
-        // Handed on by a child that ignored it: only forms look at it, for
-        // their default and cancel buttons.
-        if (auto* form = dynamic_cast<TCustomForm*>(m_control); form && event->type() == QEvent::KeyPress)
-          return form->HandleDialogKey(static_cast<QKeyEvent*>(event)->key());
-        return false;
-      }
-      g_keyInFlight = event;
-      g_keyReceiver = widget;
-      auto* ke = static_cast<QKeyEvent*>(event);
-      const bool alt = ke->modifiers() & Qt::AltModifier;
-      m.Kind = event->type() == QEvent::KeyPress ? (alt ? TMessageKind::SysKeyDown : TMessageKind::KeyDown)
-                                                  : (alt ? TMessageKind::SysKeyUp : TMessageKind::KeyUp);
-      m.Key = QtKeyToVirtualKey(ke->key());
-      m.Shift = ShiftOf(ke->modifiers(), QApplication::mouseButtons());
-      bool consumed = Deliver(m);
-      if (event->type() == QEvent::KeyPress && !ke->text().isEmpty() && !alt) {
-        TMessage c;
-        c.Kind = TMessageKind::Char;
-        c.Char = ke->text().at(0);
-        c.Shift = m.Shift;
-        consumed = Deliver(c) || consumed;
-      }
-      return consumed;
-    }
+    case QEvent::KeyRelease:
+      return HandleKey(widget, static_cast<QKeyEvent*>(event));
     case QEvent::FocusIn:
     case QEvent::FocusOut:
-      m.Kind = event->type() == QEvent::FocusIn ? TMessageKind::FocusIn : TMessageKind::FocusOut;
-      return Deliver(m);
+      return HandleFocus(event->type() == QEvent::FocusIn);
     case QEvent::Close:
-      if (widget != own) return false;
-      m.Kind = TMessageKind::Close;
-      Deliver(m);
-      // The control decides itself whether it hides or goes away.
-      event->ignore();
-      return true;
-    case QEvent::ContextMenu: {
+      return widget == m_control->Widget() && HandleClose(event);
+    case QEvent::ContextMenu:
       // Context popups come from the right-button release; Qt's own menu
       // (for example the edit box's) only shows when nothing claimed it.
-      if (m_control->IsDesigning() || m_control->PopupMenu()) return true;
-      return false;
-    }
+      return m_control->IsDesigning() || m_control->PopupMenu();
     case QEvent::DragEnter:
     case QEvent::DragMove:
     case QEvent::DragLeave:
-    case QEvent::Drop: {
-      m.Kind = event->type() == QEvent::DragEnter  ? TMessageKind::DragEnter
-               : event->type() == QEvent::DragMove ? TMessageKind::DragMove
-               : event->type() == QEvent::DragLeave ? TMessageKind::DragLeave
-                                                    : TMessageKind::DragDrop;
-      if (event->type() != QEvent::DragLeave) {
-        auto* de = static_cast<QDropEvent*>(event);
-        m.Data = de->mimeData();
-        m.Pos = m_control->ScreenToClient(widget->mapToGlobal(de->position().toPoint()));
-        m.Accepted = false;
-      }
-      const bool consumed = Deliver(m);
-      if (event->type() != QEvent::DragLeave) {
-        auto* de = static_cast<QDropEvent*>(event);
-        if (m.Accepted) de->acceptProposedAction();
-        else de->ignore();
-      }
-      return consumed;
-    }
+    case QEvent::Drop:
+      return HandleDrag(widget, event);
     case QEvent::ToolTip:
       return HandleHint(widget, event);
     case QEvent::Move:
     case QEvent::Resize:
       // A window's position and size come from the window system; for every
       // other control they come from the control itself.
-      if (widget == own && own->isWindow()) m_control->WindowGeometryChanged();
+      if (widget == m_control->Widget() && widget->isWindow()) m_control->WindowGeometryChanged();
       return false;
     default:
       return false;
   }
+}
+
+void TControlAdapter::WatchAddedChild(QChildEvent* event) {
+  auto* child = qobject_cast<QWidget*>(event->child());
+  if (child && !TControl::FromWidget(child) && !IsForeign(child)) Watch(child);
+}
+
+bool TControlAdapter::HandleMouse(QMouseEvent* event) {
+  TMessage m;
+  m.Kind = event->type() == QEvent::MouseButtonPress     ? TMessageKind::MouseDown
+           : event->type() == QEvent::MouseButtonRelease ? TMessageKind::MouseUp
+           : event->type() == QEvent::MouseButtonDblClick ? TMessageKind::MouseDblClick
+                                                          : TMessageKind::MouseMove;
+  m.Button = ButtonOf(event->button());
+  m.Shift = ShiftOf(event->modifiers(), event->buttons());
+  if (m.Kind == TMessageKind::MouseDblClick) m.Shift.Include(TShiftStateFlag::ssDouble);
+  m.ScreenPos = event->globalPosition().toPoint();
+  m.Pos = m_control->ScreenToClient(m.ScreenPos);
+  const bool consumed = Deliver(m);
+  if (m.Kind == TMessageKind::MouseUp && m.Button == TMouseButton::mbRight && !consumed) {
+    TMessage popup;
+    popup.Kind = TMessageKind::ContextPopup;
+    popup.ScreenPos = m.ScreenPos;
+    popup.Pos = m.Pos;
+    popup.Shift = m.Shift;
+    Deliver(popup);
+  }
+  return consumed;
+}
+
+bool TControlAdapter::HandleWheel(QWheelEvent* event) {
+  TMessage m;
+  m.Kind = TMessageKind::MouseWheel;
+  m.WheelDelta = event->angleDelta().y();
+  m.Shift = ShiftOf(event->modifiers(), event->buttons());
+  m.ScreenPos = event->globalPosition().toPoint();
+  m.Pos = m_control->ScreenToClient(m.ScreenPos);
+  return Deliver(m);
+}
+
+bool TControlAdapter::HandleEnterLeave(bool entering) {
+  TMessage m;
+  m.Kind = entering ? TMessageKind::MouseEnter : TMessageKind::MouseLeave;
+  if (entering) Application().SetHintControl(m_control);
+  else Application().LeaveHintControl(m_control);
+  return Deliver(m);
+}
+
+bool TControlAdapter::HandleKey(QWidget* widget, QKeyEvent* event) {
+  if (IsHandedOn(event, widget)) {
+    // Handed on by a child that ignored it: only forms look at it, for
+    // their default and cancel buttons.
+    if (auto* form = dynamic_cast<TCustomForm*>(m_control); form && event->type() == QEvent::KeyPress)
+      return form->HandleDialogKey(event->key());
+    return false;
+  }
+  g_keyInFlight = event;
+  g_keyReceiver = widget;
+  const bool alt = event->modifiers() & Qt::AltModifier;
+  TMessage m;
+  m.Kind = event->type() == QEvent::KeyPress ? (alt ? TMessageKind::SysKeyDown : TMessageKind::KeyDown)
+                                              : (alt ? TMessageKind::SysKeyUp : TMessageKind::KeyUp);
+  m.Key = QtKeyToVirtualKey(event->key());
+  m.Shift = ShiftOf(event->modifiers(), QApplication::mouseButtons());
+  bool consumed = Deliver(m);
+  if (event->type() == QEvent::KeyPress && !event->text().isEmpty() && !alt) {
+    TMessage c;
+    c.Kind = TMessageKind::Char;
+    c.Char = event->text().at(0);
+    c.Shift = m.Shift;
+    consumed = Deliver(c) || consumed;
+  }
+  return consumed;
+}
+
+bool TControlAdapter::HandleFocus(bool gained) {
+  TMessage m;
+  m.Kind = gained ? TMessageKind::FocusIn : TMessageKind::FocusOut;
+  return Deliver(m);
+}
+
+bool TControlAdapter::HandleClose(QEvent* event) {
+  TMessage m;
+  m.Kind = TMessageKind::Close;
+  Deliver(m);
+  // The control decides itself whether it hides or goes away.
+  event->ignore();
+  return true;
+}
+
+bool TControlAdapter::HandleDrag(QWidget* widget, QEvent* event) {
+  TMessage m;
+  m.Kind = event->type() == QEvent::DragEnter  ? TMessageKind::DragEnter
+           : event->type() == QEvent::DragMove ? TMessageKind::DragMove
+           : event->type() == QEvent::DragLeave ? TMessageKind::DragLeave
+                                                : TMessageKind::DragDrop;
+  // Every drag event but the leave carries the data and the position.
+  auto* drop = event->type() == QEvent::DragLeave ? nullptr : static_cast<QDropEvent*>(event);
+  if (drop) {
+    m.Data = drop->mimeData();
+    m.Pos = m_control->ScreenToClient(widget->mapToGlobal(drop->position().toPoint()));
+    m.Accepted = false;
+  }
+  const bool consumed = Deliver(m);
+  if (drop) {
+    if (m.Accepted) drop->acceptProposedAction();
+    else drop->ignore();
+  }
+  return consumed;
 }

@@ -6,7 +6,11 @@
 
 #include <QObject>
 
+class QChildEvent;
 class QEvent;
+class QKeyEvent;
+class QMouseEvent;
+class QWheelEvent;
 class QWidget;
 class TControl;
 struct TMessage;
@@ -26,9 +30,23 @@ class TControlAdapter : public QObject {
 
   // The Qt event type used for posted requests.
   static int RequestEventType();
+  // A widget that others place into a control's widget (a designer's grab
+  // handle) and that is no part of the control: its events stay its own.
+  // Mark it before it gets its parent.
+  static void MarkForeign(QWidget* widget);
+  static bool IsForeign(const QWidget* widget);
 
  private:
   bool Deliver(TMessage& message);
+  // One step per kind of event; each returns whether Qt must stop there.
+  void WatchAddedChild(QChildEvent* event);
+  bool HandleMouse(QMouseEvent* event);
+  bool HandleWheel(QWheelEvent* event);
+  bool HandleEnterLeave(bool entering);
+  bool HandleKey(QWidget* widget, QKeyEvent* event);
+  bool HandleFocus(bool gained);
+  bool HandleClose(QEvent* event);
+  bool HandleDrag(QWidget* widget, QEvent* event);
   bool HandleHint(QWidget* widget, QEvent* event);
   TControl* m_control;
 };

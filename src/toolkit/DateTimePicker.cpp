@@ -1,6 +1,7 @@
 #include "toolkit/DateTimePicker.h"
 
 #include "toolkit/Application.h"
+#include "toolkit/ScopedValue.h"
 #include "toolkit/Variant.h"
 
 #include <QCheckBox>
@@ -110,9 +111,7 @@ const TClassInfo& TDateTimePicker::StaticClass() {
         .Prop("ShowCheckbox", Types::Boolean(), &TDateTimePicker::ShowCheckbox, &TDateTimePicker::SetShowCheckbox)
         .Prop("Time", Types::TTime(), &TDateTimePicker::Time, &TDateTimePicker::SetTime)
         .Prop("OnChange", Types::Method(), &TDateTimePicker::GetOnChange, &TDateTimePicker::SetOnChange);
-    PublishStandard(c, {"Anchors", "Color", "Constraints", "Enabled", "Font", "ParentColor", "ParentFont",
-                        "ParentShowHint", "PopupMenu", "ShowHint", "TabOrder", "TabStop", "Visible", "OnClick",
-                        "OnDblClick", "OnEnter", "OnExit", "OnKeyDown", "OnKeyPress", "OnKeyUp"});
+    PublishStandard(c, {"Anchors", kLook, kTabbing, "Visible", kClicks, kFocusEvents, kKeyEvents});
   });
   return info;
 }
@@ -197,8 +196,7 @@ QString TDateTimePicker::DisplayText() const { return static_cast<PickerWidget*>
 
 void TDateTimePicker::SyncWidget() {
   auto* picker = static_cast<PickerWidget*>(Widget());
-  const bool old = m_syncing;
-  m_syncing = true;
+  const TScopedValue syncing(m_syncing, true);
   picker->setLocale(QLocale());
   if (m_kind == TDateTimeKind::dtkTime) {
     picker->setDisplayFormat(TimeFormat());
@@ -213,7 +211,6 @@ void TDateTimePicker::SyncWidget() {
   const bool editable = !m_showCheckbox || m_checked;
   picker->setReadOnly(!editable);
   picker->lineEdit()->setEnabled(editable);
-  m_syncing = old;
 }
 
 void TDateTimePicker::SyncColor() {

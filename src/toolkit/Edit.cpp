@@ -2,6 +2,8 @@
 
 #include "toolkit/Application.h"
 #include "toolkit/Forms.h"
+#include "toolkit/ScopedValue.h"
+#include "toolkit/SysUtils.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -20,10 +22,8 @@ const TTypeInfo& ScrollStyleType() {
 
 namespace {
 void PublishEditCommon(TClassInfo& c) {
-  TControl::PublishStandard(c, {"Align", "Anchors", "Color", "Constraints", "Enabled", "Font", "ParentColor",
-                                "ParentFont", "ParentShowHint", "PopupMenu", "ShowHint", "TabOrder", "TabStop",
-                                "Visible", "OnClick", "OnDblClick", "OnEnter", "OnExit", "OnKeyDown", "OnKeyPress",
-                                "OnKeyUp", "OnMouseDown", "OnMouseMove", "OnMouseUp"});
+  TControl::PublishStandard(c, {TControl::kPlacing, TControl::kLook, TControl::kTabbing, "Visible", TControl::kClicks,
+                                TControl::kFocusEvents, TControl::kKeyEvents, TControl::kMouseEvents});
 }
 }  // namespace
 
@@ -102,66 +102,43 @@ void TEdit::SetPasswordChar(QChar c) {
 
 // ---- TMemoStrings ----
 
-QList<std::pair<int, int>> TMemoStrings::Spans() const {
-  QList<std::pair<int, int>> spans;
-  const QString text = m_memo.GetText();
-  const int n = text.size();
-  int start = 0;
-  int i = 0;
-  while (i < n) {
-    const QChar c = text[i];
-    if (c == QLatin1Char('\r') || c == QLatin1Char('\n')) {
-      const int end = i;
-      ++i;
-      if (c == QLatin1Char('\r') && i < n && text[i] == QLatin1Char('\n')) ++i;
-      spans << std::make_pair(start, end);
-      Q_UNUSED(end);
-      start = i;
-    } else {
-      ++i;
-    }
-  }
-  if (start < n) spans << std::make_pair(start, n);
-  return spans;
-}
-
-int TMemoStrings::Count() const { return static_cast<int>(Spans().size()); }
+int TMemoStrings::Count() const { return static_cast<int>(LineSpans(m_memo.GetText()).size()); }
 
 QString TMemoStrings::Get(int index) const {
-  const auto spans = Spans();
-  if (index < 0 || index >= spans.size()) Error(QStringLiteral("List index out of bounds (%d)"), index);
   const QString text = m_memo.GetText();
-  return text.mid(spans[index].first, spans[index].second - spans[index].first);
+  const auto spans = LineSpans(text);
+  if (index < 0 || index >= spans.size()) Error(QStringLiteral("List index out of bounds (%d)"), index);
+  return text.mid(spans[index].Start, spans[index].Length);
 }
 
 void TMemoStrings::Put(int index, const QString& value) {
-  const auto spans = Spans();
-  if (index < 0 || index >= spans.size()) Error(QStringLiteral("List index out of bounds (%d)"), index);
   QString text = m_memo.GetText();
-  text.replace(spans[index].first, spans[index].second - spans[index].first, value);
+  const auto spans = LineSpans(text);
+  if (index < 0 || index >= spans.size()) Error(QStringLiteral("List index out of bounds (%d)"), index);
+  text.replace(spans[index].Start, spans[index].Length, value);
   m_memo.SetText(text);
 }
 
 void TMemoStrings::Insert(int index, const QString& value) {
-  const auto spans = Spans();
-  if (index < 0 || index > spans.size()) Error(QStringLiteral("List index out of bounds (%d)"), index);
   QString text = m_memo.GetText();
+  const auto spans = LineSpans(text);
+  if (index < 0 || index > spans.size()) Error(QStringLiteral("List index out of bounds (%d)"), index);
   if (index == spans.size()) {
     if (!text.isEmpty() && !text.endsWith(QLatin1Char('\n')) && !text.endsWith(QLatin1Char('\r')))
       text += QLatin1String("\r\n");
     text += value + QLatin1String("\r\n");
   } else {
-    text.insert(spans[index].first, value + QLatin1String("\r\n"));
+    text.insert(spans[index].Start, value + QLatin1String("\r\n"));
   }
   m_memo.SetText(text);
 }
 
 void TMemoStrings::Delete(int index) {
-  const auto spans = Spans();
-  if (index < 0 || index >= spans.size()) Error(QStringLiteral("List index out of bounds (%d)"), index);
   QString text = m_memo.GetText();
-  const int end = index + 1 < spans.size() ? spans[index + 1].first : text.size();
-  text.remove(spans[index].first, end - spans[index].first);
+  const auto spans = LineSpans(text);
+  if (index < 0 || index >= spans.size()) Error(QStringLiteral("List index out of bounds (%d)"), index);
+  const qsizetype end = index + 1 < spans.size() ? spans[index + 1].Start : text.size();
+  text.remove(spans[index].Start, end - spans[index].Start);
   m_memo.SetText(text);
 }
 
@@ -213,9 +190,8 @@ void TMemo::TextChanged() {
   QString shown = m_text;
   shown.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
   if (TextEdit()->toPlainText() != shown) {
-    m_syncing = true;
+    const TScopedValue syncing(m_syncing, true);
     TextEdit()->setPlainText(shown);
-    m_syncing = false;
   }
   Change();
 }

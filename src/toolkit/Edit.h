@@ -74,8 +74,6 @@ class TMemoStrings : public TStrings {
   void Clear() override;
 
  private:
-  // Start and end (after the line break) of each line in the text.
-  QList<std::pair<int, int>> Spans() const;
   TMemo& m_memo;
 };
 

@@ -173,9 +173,7 @@ void TScrollingWinControl::UpdateScrollBars() {
 const TClassInfo& TScrollBox::StaticClass() {
   static const TClassInfo info("TScrollBox", &TScrollingWinControl::StaticClass(), [](TClassInfo& c) {
     Publisher<TScrollBox>(c).Creatable();
-    PublishStandard(c, {"Align", "Anchors", "Color", "Constraints", "Enabled", "Font", "ParentColor", "ParentFont",
-                        "ParentShowHint", "PopupMenu", "ShowHint", "TabOrder", "TabStop", "Visible", "OnClick",
-                        "OnDblClick", "OnEnter", "OnExit", "OnMouseDown", "OnMouseMove", "OnMouseUp", "OnResize"});
+    PublishStandard(c, {kPlacing, kLook, kTabbing, "Visible", kClicks, kFocusEvents, kMouseEvents, "OnResize"});
     Publisher<TScrollBox>(c)
         .Prop("AutoScroll", Types::Boolean(), &TScrollBox::AutoScroll, &TScrollBox::SetAutoScroll)
         .Prop("HorzScrollBar", TControlScrollBar::StaticClass().TypeInfo(), &TScrollBox::HorzScrollBarObject,
@@ -246,8 +244,7 @@ class TFormWidget : public QWidget {
 const TClassInfo& TCustomForm::StaticClass() {
   static const TClassInfo info("TCustomForm", &TScrollingWinControl::StaticClass(), [](TClassInfo& c) {
     PublishStandard(c, {"Caption", "Color", "Constraints", "Enabled", "Font", "ParentFont", "PopupMenu", "ShowHint",
-                        "Visible", "OnClick", "OnDblClick", "OnMouseDown", "OnMouseMove", "OnMouseUp", "OnResize",
-                        "OnKeyDown", "OnKeyPress", "OnKeyUp"});
+                        "Visible", kClicks, kMouseEvents, "OnResize", kKeyEvents});
     Publisher<TCustomForm>(c)
         .Prop("BorderIcons", BorderIconsType(), &TCustomForm::BorderIcons, &TCustomForm::SetBorderIcons)
         .Prop("BorderStyle", FormBorderStyleType(), &TCustomForm::BorderStyle, &TCustomForm::SetBorderStyle)
@@ -260,7 +257,6 @@ const TClassInfo& TCustomForm::StaticClass() {
 TCustomForm::TCustomForm(TComponent* owner) : TScrollingWinControl(owner) {
   auto* widget = new TFormWidget(this);
   widget->setWindowFlag(Qt::Window);
-  widget->setFocusPolicy(Qt::StrongFocus);
   SetVisible(false);
   AttachWidget(widget);
   CreateScrollBars();
@@ -310,10 +306,16 @@ void TCustomForm::Notification(TComponent* component, TOperation operation) {
 }
 
 void TCustomForm::SetParent(TWinControl* parent) {
-  if (Widget()) {
+  if (QWidget* w = Widget()) {
     const bool window = parent == nullptr;
-    Widget()->setWindowFlag(Qt::Window, window);
-    if (window) ApplyWindowFlags();
+    w->setWindowFlag(Qt::Window, window);
+    if (window) {
+      ApplyWindowFlags();
+    } else {
+      // Inside a parent the form has the size it is given, whatever its border.
+      w->setMinimumSize(0, 0);
+      w->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    }
   }
   TScrollingWinControl::SetParent(parent);
 }
@@ -422,6 +424,12 @@ void TCustomForm::PlaceOnFirstShow() {
 }
 
 void TCustomForm::SyncColor() { Invalidate(); }
+
+// A click on a bare part of a form, or on a toolbar or panel in it, leaves the
+// keyboard focus where it is; the form takes it by Tab or from the program.
+void TCustomForm::SyncFocusPolicy() {
+  if (Widget()) Widget()->setFocusPolicy(Qt::TabFocus);
+}
 
 void TCustomForm::TextChanged() {
   if (Widget()) Widget()->setWindowTitle(GetText());
@@ -538,18 +546,23 @@ TForm::TForm(TComponent* owner) : TCustomForm(owner) {}
 const TClassInfo& TFrame::StaticClass() {
   static const TClassInfo info("TFrame", &TScrollingWinControl::StaticClass(), [](TClassInfo& c) {
     Publisher<TFrame>(c).Creatable();
-    PublishStandard(c, {"Align", "Anchors", "Color", "Constraints", "Enabled", "Font", "ParentColor", "ParentFont",
-                        "ParentShowHint", "PopupMenu", "ShowHint", "TabOrder", "TabStop", "Visible", "OnClick",
-                        "OnDblClick", "OnEnter", "OnExit", "OnMouseDown", "OnMouseMove", "OnMouseUp", "OnResize"});
+    PublishStandard(c, {kPlacing, kLook, kTabbing, "Visible", kClicks, kFocusEvents, kMouseEvents, "OnResize"});
   });
   return info;
 }
 
 TFrame::TFrame(TComponent* owner) : TScrollingWinControl(owner) {
-  auto* widget = new TPaintWidget([this](QPainter& p, const QRect& clip) { p.fillRect(clip, ColorToQColor(Color())); });
+  auto* widget = new TPaintWidget([this](QPainter& p, const QRect& clip) {
+    if (!IsDesigning()) p.fillRect(clip, ColorToQColor(Color()));
+  });
   AttachWidget(widget);
   CreateScrollBars();
   SetBounds(0, 0, 320, 240);
 }
 
 void TFrame::SyncColor() { Invalidate(); }
+
+void TFrame::DesigningChanged() {
+  TScrollingWinControl::DesigningChanged();
+  Invalidate();
+}

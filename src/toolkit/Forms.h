@@ -176,6 +176,7 @@ class TCustomForm : public TScrollingWinControl {
   void SyncGeometry() override;
   void SyncVisibility() override;
   void SyncColor() override;
+  void SyncFocusPolicy() override;
   void TextChanged() override;
   void WindowGeometryChanged() override;
   virtual void PaintBackground(QPainter& painter, const QRect& clip);
@@ -203,6 +204,8 @@ class TForm : public TCustomForm {
 };
 
 // A container that is placed into a form like a control and owns its controls.
+// While it is designed it lets the surface it is designed on (with that
+// surface's grid) show through.
 class TFrame : public TScrollingWinControl {
  public:
   static const TClassInfo& StaticClass();
@@ -212,6 +215,7 @@ class TFrame : public TScrollingWinControl {
 
  protected:
   void SyncColor() override;
+  void DesigningChanged() override;
 };
 
 // The text before and after the "|" of a hint.

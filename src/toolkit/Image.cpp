@@ -15,7 +15,7 @@ const TTypeInfo& BevelStyleType() {
 }
 
 void PublishGraphicCommon(TClassInfo& c) {
-  TControl::PublishStandard(c, {"Align", "Anchors", "Constraints", "ParentShowHint", "ShowHint", "Visible"});
+  TControl::PublishStandard(c, {TControl::kPlacing, "Constraints", "ParentShowHint", "ShowHint", "Visible"});
 }
 }  // namespace
 
@@ -25,7 +25,7 @@ const TClassInfo& TImage::StaticClass() {
   static const TClassInfo info("TImage", &TGraphicControl::StaticClass(), [](TClassInfo& c) {
     Publisher<TImage>(c).Creatable();
     PublishGraphicCommon(c);
-    PublishStandard(c, {"Enabled", "PopupMenu", "OnClick", "OnDblClick", "OnMouseDown", "OnMouseMove", "OnMouseUp"});
+    PublishStandard(c, {"Enabled", "PopupMenu", kClicks, kMouseEvents});
     Publisher<TImage>(c)
         .Prop("AutoSize", Types::Boolean(), &TImage::AutoSize, &TImage::SetAutoSize)
         .Prop("Center", Types::Boolean(), &TImage::Center, &TImage::SetCenter)

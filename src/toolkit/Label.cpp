@@ -45,9 +45,8 @@ const TTypeInfo& StaticBorderStyleType() {
 }
 
 void PublishLabelCommon(TClassInfo& c) {
-  TControl::PublishStandard(c, {"Align", "Anchors", "Caption", "Color", "Constraints", "Enabled", "Font",
-                                "ParentColor", "ParentFont", "ParentShowHint", "PopupMenu", "ShowHint", "Visible",
-                                "OnClick", "OnDblClick", "OnMouseDown", "OnMouseMove", "OnMouseUp"});
+  TControl::PublishStandard(c, {TControl::kPlacing, "Caption", TControl::kLook, "Visible", TControl::kClicks,
+                                TControl::kMouseEvents});
 }
 }  // namespace
 
@@ -139,7 +138,7 @@ const TClassInfo& TStaticText::StaticClass() {
   static const TClassInfo info("TStaticText", &TWinControl::StaticClass(), [](TClassInfo& c) {
     Publisher<TStaticText>(c).Creatable();
     PublishLabelCommon(c);
-    PublishStandard(c, {"TabOrder", "TabStop"});
+    PublishStandard(c, {kTabbing});
     Publisher<TStaticText>(c)
         .Prop("Alignment", AlignmentType(), &TStaticText::Alignment, &TStaticText::SetAlignment)
         .Prop("AutoSize", Types::Boolean(), &TStaticText::AutoSize, &TStaticText::SetAutoSize)

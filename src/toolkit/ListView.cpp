@@ -2,6 +2,7 @@
 
 #include "toolkit/Application.h"
 #include "toolkit/ImageList.h"
+#include "toolkit/ScopedValue.h"
 #include "toolkit/SysUtils.h"
 
 #include <QCollator>
@@ -31,20 +32,6 @@ class ListViewWidget : public QTreeWidget {
 };
 
 }  // namespace
-
-// Marks changes that the control makes on its widget, so that the widget's
-// signals about them are not taken for the user's.
-class TListView::SyncScope {
- public:
-  explicit SyncScope(TListView& view) : m_flag(view.m_syncing), m_old(view.m_syncing) { m_flag = true; }
-  ~SyncScope() { m_flag = m_old; }
-  SyncScope(const SyncScope&) = delete;
-  SyncScope& operator=(const SyncScope&) = delete;
-
- private:
-  bool& m_flag;
-  bool m_old;
-};
 
 const TTypeInfo& ViewStyleType() {
   static const TTypeInfo info = TTypeInfo::Enumeration("TViewStyle", {"vsIcon", "vsSmallIcon", "vsList", "vsReport"});
@@ -281,10 +268,8 @@ const TClassInfo& TListView::StaticClass() {
         .Prop("SortType", SortTypeType(), &TListView::SortType, &TListView::SetSortType)
         .Prop("ViewStyle", ViewStyleType(), &TListView::ViewStyle, &TListView::SetViewStyle)
         .Prop("OnSelectItem", LVSelectItemEventType(), &TListView::GetOnSelectItem, &TListView::SetOnSelectItem);
-    PublishStandard(c, {"Align", "Anchors", "Color", "Constraints", "Enabled", "Font", "ParentColor", "ParentFont",
-                        "ParentShowHint", "PopupMenu", "ShowHint", "TabOrder", "TabStop", "Visible", "OnClick",
-                        "OnDblClick", "OnEnter", "OnExit", "OnKeyDown", "OnKeyPress", "OnKeyUp", "OnMouseDown",
-                        "OnMouseMove", "OnMouseUp", "OnResize"});
+    PublishStandard(c, {kPlacing, kLook, kTabbing, "Visible", kClicks, kFocusEvents, kKeyEvents, kMouseEvents,
+                        "OnResize"});
   });
   return info;
 }
@@ -423,20 +408,20 @@ void TListView::FillRow(QTreeWidgetItem* row, const TListItem& item) const {
 }
 
 void TListView::RowInserted(int row) {
-  const SyncScope scope(*this);
+  const TScopedValue syncing(m_syncing, true);
   auto* widgetRow = new QTreeWidgetItem;
   FillRow(widgetRow, *m_items->Item(row));
   Tree()->insertTopLevelItem(row, widgetRow);
 }
 
 void TListView::RowRemoved(int row) {
-  const SyncScope scope(*this);
+  const TScopedValue syncing(m_syncing, true);
   delete Tree()->takeTopLevelItem(row);
 }
 
 void TListView::RowMoved(int from, int to) {
   {
-    const SyncScope scope(*this);
+    const TScopedValue syncing(m_syncing, true);
     QTreeWidgetItem* widgetRow = Tree()->takeTopLevelItem(from);
     Tree()->insertTopLevelItem(to, widgetRow);
   }
@@ -444,7 +429,7 @@ void TListView::RowMoved(int from, int to) {
 }
 
 void TListView::RowChanged(int row) {
-  const SyncScope scope(*this);
+  const TScopedValue syncing(m_syncing, true);
   if (QTreeWidgetItem* widgetRow = Tree()->topLevelItem(row)) FillRow(widgetRow, *m_items->Item(row));
 }
 
@@ -454,7 +439,7 @@ void TListView::RebuildRows() {
     return;
   }
   {
-    const SyncScope scope(*this);
+    const TScopedValue syncing(m_syncing, true);
     QTreeWidget* tree = Tree();
     tree->clear();
     if (m_smallImages) tree->setIconSize(QSize(m_smallImages->Width(), m_smallImages->Height()));
@@ -472,7 +457,7 @@ void TListView::RebuildRows() {
 
 void TListView::ColumnsChanged() {
   {
-    const SyncScope scope(*this);
+    const TScopedValue syncing(m_syncing, true);
     QTreeWidget* tree = Tree();
     tree->setHeaderHidden(!IsReport());
     tree->header()->setStretchLastSection(!IsReport());
@@ -490,7 +475,7 @@ void TListView::ColumnsChanged() {
 
 void TListView::ColumnChanged(int index) {
   if (!IsReport()) return;
-  const SyncScope scope(*this);
+  const TScopedValue syncing(m_syncing, true);
   QTreeWidget* tree = Tree();
   const TListColumn* column = m_columns->Items(index);
   tree->headerItem()->setText(index, column->Caption());
@@ -499,7 +484,7 @@ void TListView::ColumnChanged(int index) {
 }
 
 void TListView::SyncSelection() {
-  const SyncScope scope(*this);
+  const TScopedValue syncing(m_syncing, true);
   QTreeWidget* tree = Tree();
   QItemSelectionModel* selection = tree->selectionModel();
   const int row = m_selected ? m_items->IndexOf(m_selected) : -1;
@@ -579,7 +564,7 @@ void TListView::WidgetItemEdited(QTreeWidgetItem* row, int column) {
 void TListView::WidgetColumnResized(int index, int width) {
   if (m_syncing || !IsReport() || index >= m_columns->Count()) return;
   Application().Guard([this, index, width] {
-    const SyncScope scope(*this);
+    const TScopedValue syncing(m_syncing, true);
     m_columns->Items(index)->SetWidth(width);
   });
 }

@@ -103,17 +103,12 @@ class TListItem : public TPersistent {
   int m_imageIndex = -1;
 };
 
-class TListItems : public TPersistent, public IIndexedList {
+// As an indexed list: the rows, each shown by its caption.
+class TListItems : public TPersistent,
+                   public TTextItems<TListItems, TListItem, &TListItem::Caption, &TListItem::SetCaption> {
  public:
   static const TClassInfo& StaticClass();
   const TClassInfo& ClassType() const override { return StaticClass(); }
-
-  // The rows as an indexed list; a row's caption stands for it.
-  TIndexedKind ItemKind() const override { return TIndexedKind::Texts; }
-  int ItemCount() const override { return Count(); }
-  TPersistent* ItemObject(int index) const override { return Item(index); }
-  QString ItemText(int index) const override { return Item(index)->Caption(); }
-  void SetItemText(int index, const QString& text) override { Item(index)->SetCaption(text); }
 
   explicit TListItems(TListView* owner);
   ~TListItems() override;
@@ -207,7 +202,6 @@ class TListView : public TWinControl {
   friend class TListItem;
   friend class TListItems;
   friend class TListColumns;
-  class SyncScope;
 
   QTreeWidget* Tree() const;
   bool IsReport() const { return m_viewStyle == TViewStyle::vsReport; }

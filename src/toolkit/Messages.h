@@ -30,6 +30,8 @@ enum class TMessageKind {
   FocusIn, FocusOut,
   // The control's bounds changed (its window position or size).
   WindowPosChanged,
+  // The control held the mouse capture and lost it.
+  CaptureChanged,
   Close,
   ContextPopup,
   DragEnter, DragMove, DragLeave, DragDrop,

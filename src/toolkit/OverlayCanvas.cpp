@@ -31,7 +31,13 @@ class OverlayWidget : public QWidget {
 TOverlayCanvas::TOverlayCanvas(TWinControl& container) {
   QWidget* host = container.ClientWidget();
   const QRect client = container.ClientRect();
-  if (host) m_image = host->grab(client).toImage().convertToFormat(QImage::Format_RGB32);
+  // The area as the screen shows it: a container that lets its parent show
+  // through is pictured with what lies beneath it.
+  if (host) {
+    QWidget* window = host->window();
+    const QRect inWindow(host->mapTo(window, client.topLeft()), client.size());
+    m_image = window->grab(inWindow).toImage().convertToFormat(QImage::Format_RGB32);
+  }
   if (m_image.isNull()) {
     m_image = QImage(std::max(1, client.width()), std::max(1, client.height()), QImage::Format_RGB32);
     m_image.fill(Qt::white);

@@ -1,7 +1,8 @@
 // A drawing surface over a container and all its children. It starts as a
-// picture of the container's client area and shows on top of it; frames
-// drawn on it with the exclusive-or pen mode vanish when drawn again, and
-// the controls beneath are never repainted while it is up.
+// picture of the container's client area as the window shows it and shows
+// on top of it; frames drawn on it with the exclusive-or pen mode vanish
+// when drawn again, and the controls beneath are never repainted while it
+// is up.
 #pragma once
 
 #include "toolkit/Canvas.h"

@@ -30,9 +30,7 @@ QRect Frame3D(TCanvas& canvas, QRect rect, TColor topLeft, TColor bottomRight, i
 const TClassInfo& TPanel::StaticClass() {
   static const TClassInfo info("TPanel", &TCustomControl::StaticClass(), [](TClassInfo& c) {
     Publisher<TPanel>(c).Creatable();
-    PublishStandard(c, {"Align", "Anchors", "Caption", "Color", "Constraints", "Enabled", "Font", "ParentColor",
-                        "ParentFont", "ParentShowHint", "PopupMenu", "ShowHint", "TabOrder", "TabStop", "Visible",
-                        "OnClick", "OnDblClick", "OnEnter", "OnExit", "OnMouseDown", "OnMouseMove", "OnMouseUp",
+    PublishStandard(c, {kPlacing, "Caption", kLook, kTabbing, "Visible", kClicks, kFocusEvents, kMouseEvents,
                         "OnResize"});
     Publisher<TPanel>(c)
         .Prop("Alignment", AlignmentType(), &TPanel::Alignment, &TPanel::SetAlignment)
@@ -45,7 +43,11 @@ const TClassInfo& TPanel::StaticClass() {
   return info;
 }
 
-TPanel::TPanel(TComponent* owner) : TCustomControl(owner) { SetBounds(0, 0, 185, 41); }
+TPanel::TPanel(TComponent* owner) : TCustomControl(owner) {
+  // A panel holds controls; a click on it leaves the keyboard focus where it is.
+  Widget()->setFocusPolicy(Qt::NoFocus);
+  SetBounds(0, 0, 185, 41);
+}
 
 void TPanel::SetBevelOuter(TBevelCut v) {
   m_bevelOuter = v;

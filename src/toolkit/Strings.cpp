@@ -127,21 +127,7 @@ QString TStrings::Text() const {
 void TStrings::SetText(const QString& text) {
   BeginUpdate();
   Clear();
-  const int n = text.size();
-  int start = 0;
-  int i = 0;
-  while (i < n) {
-    const QChar c = text[i];
-    if (c == QLatin1Char('\r') || c == QLatin1Char('\n')) {
-      Add(text.mid(start, i - start));
-      ++i;
-      if (c == QLatin1Char('\r') && i < n && text[i] == QLatin1Char('\n')) ++i;
-      start = i;
-    } else {
-      ++i;
-    }
-  }
-  if (start < n) Add(text.mid(start));
+  for (const TLineSpan& line : LineSpans(text)) Add(text.mid(line.Start, line.Length));
   EndUpdate();
 }
 

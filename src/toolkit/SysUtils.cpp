@@ -42,6 +42,111 @@ QString WithMinDigits(int64_t value, int digits, bool isUnsigned) {
 
 }  // namespace
 
+namespace {
+
+// One directive after its "%": [index ":"] ["-"] [width] ["." precision] type.
+struct FormatSpec {
+  int index = -1;  // -1: the argument after the previous one
+  bool left = false;
+  int width = 0;
+  int precision = -1;
+};
+
+// Reads a directive from position i (just after the "%") and leaves i on its
+// type letter, or at the end of the text.
+FormatSpec ReadFormatSpec(const QString& format, int& i) {
+  const int n = format.size();
+  auto readNumber = [&](int& value) {
+    bool any = false;
+    value = 0;
+    while (i < n && format[i].isDigit()) {
+      value = value * 10 + format[i].digitValue();
+      ++i;
+      any = true;
+    }
+    return any;
+  };
+  FormatSpec spec;
+  int number = 0;
+  const int save = i;
+  if (readNumber(number) && i < n && format[i] == QLatin1Char(':')) {
+    spec.index = number;
+    ++i;
+  } else {
+    i = save;
+  }
+  if (i < n && format[i] == QLatin1Char('-')) {
+    spec.left = true;
+    ++i;
+  }
+  readNumber(spec.width);
+  if (i < n && format[i] == QLatin1Char('.')) {
+    ++i;
+    if (!readNumber(spec.precision)) spec.precision = 0;
+  }
+  return spec;
+}
+
+using FormatValue = std::variant<int64_t, double, QString>;
+
+// "%d", "%u" (a negative 32-bit value as unsigned) and "%x" (upper-case
+// hexadecimal, a negative 32-bit value in 32 bits); the precision is the
+// least count of digits.
+QString FormatInteger(char type, const FormatValue& value, int precision, const QString& format) {
+  const int64_t* v = std::get_if<int64_t>(&value);
+  if (!v) FormatError(format);
+  if (type == 'x') {
+    QString text =
+        QString::number(static_cast<uint64_t>(*v) & (*v < 0 && *v >= INT32_MIN ? 0xFFFFFFFFull : ~0ull), 16).toUpper();
+    if (precision > text.size()) text = QString(precision - text.size(), QLatin1Char('0')) + text;
+    return text;
+  }
+  const int64_t shown = type == 'u' && *v < 0 && *v >= INT32_MIN ? static_cast<int64_t>(static_cast<uint32_t>(*v)) : *v;
+  return WithMinDigits(shown, precision, false);
+}
+
+// "%g" in the general format, "%e", "%f" with the precision as digits after
+// the point (2 by default), "%n" and "%m" in the locale's notation.
+QString FormatFloat(char type, const FormatValue& value, int precision, const QString& format) {
+  double d = 0;
+  if (const double* dv = std::get_if<double>(&value)) {
+    d = *dv;
+  } else if (const int64_t* iv = std::get_if<int64_t>(&value)) {
+    d = static_cast<double>(*iv);
+  } else {
+    FormatError(format);
+  }
+  if (type == 'g') return FloatToStrG(d, precision < 0 ? 15 : std::max(precision, 1));
+  const int digits = precision < 0 ? 2 : precision;
+  if (type == 'n' || type == 'm') return QLocale().toString(d, 'f', digits);
+  QString text = type == 'e' ? QString::number(d, 'E', digits) : QString::number(d, 'f', digits);
+  return text.replace(QLatin1Char('.'), DecimalSeparator());
+}
+
+// "%s": the text, cut to the precision when there is one.
+QString FormatText(const FormatValue& value, int precision, const QString& format) {
+  const QString* s = std::get_if<QString>(&value);
+  if (!s) FormatError(format);
+  return precision >= 0 ? s->left(precision) : *s;
+}
+
+QString FormatOne(char type, const FormatValue& value, int precision, const QString& format) {
+  switch (type) {
+    case 'd':
+    case 'u':
+    case 'x': return FormatInteger(type, value, precision, format);
+    case 'e':
+    case 'f':
+    case 'g':
+    case 'n':
+    case 'm': return FormatFloat(type, value, precision, format);
+    case 's': return FormatText(value, precision, format);
+    default: FormatError(format);
+  }
+}
+
+}  // namespace
+
 QString Format(const QString& format, std::initializer_list<FormatArg> args) {
   const std::vector<FormatArg> argv(args);
   QString out;
@@ -58,91 +163,11 @@ QString Format(const QString& format, std::initializer_list<FormatArg> args) {
       out += QLatin1Char('%');
       continue;
     }
-    // [index ":"] ["-"] [width] ["." prec] type
-    auto readNumber = [&](int& value) {
-      bool any = false;
-      value = 0;
-      while (i < n && format[i].isDigit()) {
-        value = value * 10 + format[i].digitValue();
-        ++i;
-        any = true;
-      }
-      return any;
-    };
-    int number = 0;
-    const int save = i;
-    if (readNumber(number) && i < n && format[i] == QLatin1Char(':')) {
-      next = static_cast<size_t>(number);
-      ++i;
-    } else {
-      i = save;
-    }
-    bool left = false;
-    if (i < n && format[i] == QLatin1Char('-')) {
-      left = true;
-      ++i;
-    }
-    int width = 0;
-    readNumber(width);
-    int precision = -1;
-    if (i < n && format[i] == QLatin1Char('.')) {
-      ++i;
-      if (!readNumber(precision)) precision = 0;
-    }
+    const FormatSpec spec = ReadFormatSpec(format, i);
+    if (spec.index >= 0) next = static_cast<size_t>(spec.index);
     if (i >= n || next >= argv.size()) FormatError(format);
-    const auto& value = argv[next++].Value();
     const char type = static_cast<char>(format[i].toLower().toLatin1());
-    QString text;
-    switch (type) {
-      case 'd':
-      case 'u':
-      case 'x': {
-        const int64_t* v = std::get_if<int64_t>(&value);
-        if (!v) FormatError(format);
-        if (type == 'x') {
-          text = QString::number(static_cast<uint64_t>(*v) & (*v < 0 && *v >= INT32_MIN ? 0xFFFFFFFFull : ~0ull), 16)
-                     .toUpper();
-          if (precision > text.size()) text = QString(precision - text.size(), QLatin1Char('0')) + text;
-        } else {
-          const int64_t shown = type == 'u' && *v < 0 && *v >= INT32_MIN ? static_cast<int64_t>(static_cast<uint32_t>(*v)) : *v;
-          text = WithMinDigits(shown, precision, false);
-        }
-        break;
-      }
-      case 'e':
-      case 'f':
-      case 'g':
-      case 'n':
-      case 'm': {
-        double d = 0;
-        if (const double* dv = std::get_if<double>(&value)) {
-          d = *dv;
-        } else if (const int64_t* iv = std::get_if<int64_t>(&value)) {
-          d = static_cast<double>(*iv);
-        } else {
-          FormatError(format);
-        }
-        if (type == 'g') {
-          text = FloatToStrG(d, precision < 0 ? 15 : std::max(precision, 1));
-        } else {
-          const int digits = precision < 0 ? 2 : precision;
-          QLocale locale;
-          text = type == 'e' ? QString::number(d, 'E', digits) : QString::number(d, 'f', digits);
-          if (type == 'n' || type == 'm') text = locale.toString(d, 'f', digits);
-          else text.replace(QLatin1Char('.'), DecimalSeparator());
-        }
-        break;
-      }
-      case 's': {
-        const QString* s = std::get_if<QString>(&value);
-        if (!s) FormatError(format);
-        text = precision >= 0 ? s->left(precision) : *s;
-        break;
-      }
-      default:
-        FormatError(format);
-    }
-    out += Justify(text, width, left);
+    out += Justify(FormatOne(type, argv[next++].Value(), spec.precision, format), spec.width, spec.left);
   }
   return out;
 }
@@ -261,6 +286,34 @@ QString FloatToStrG(double value, int precision) {
   const QChar separator = DecimalSeparator();
   if (separator != QLatin1Char('.')) text.replace(QLatin1Char('.'), separator);
   return text;
+}
+
+QList<TLineSpan> LineSpans(const QString& text) {
+  QList<TLineSpan> spans;
+  const qsizetype n = text.size();
+  qsizetype start = 0;
+  qsizetype i = 0;
+  while (i < n) {
+    const QChar c = text[i];
+    if (c == QLatin1Char('\r') || c == QLatin1Char('\n')) {
+      spans.append({start, i - start});
+      ++i;
+      if (c == QLatin1Char('\r') && i < n && text[i] == QLatin1Char('\n')) ++i;
+      start = i;
+    } else {
+      ++i;
+    }
+  }
+  if (start < n) spans.append({start, n - start});
+  return spans;
+}
+
+int RoundHalfEven(double value) {
+  // The default rounding mode rounds halves to even.
+  const double rounded = std::nearbyint(value);
+  if (!(rounded > std::numeric_limits<int>::min())) return std::numeric_limits<int>::min();
+  if (rounded > std::numeric_limits<int>::max()) return std::numeric_limits<int>::max();
+  return static_cast<int>(rounded);
 }
 
 QString TrimLeft(const QString& text) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <QList>
 #include <QStringList>
 
 #include <cstdint>
@@ -89,6 +90,18 @@ double StrToFloat(const QString& text);
 QString FloatToStrG(double value, int precision = 15);
 // The locale's decimal separator as the rest of the system uses it.
 QChar DecimalSeparator();
+
+// Where the lines of a text stand: line n is text.mid(Start, Length). A line
+// ends with CR LF, a lone LF or a lone CR; a final line break adds no line.
+struct TLineSpan {
+  qsizetype Start = 0;
+  qsizetype Length = 0;
+};
+QList<TLineSpan> LineSpans(const QString& text);
+
+// The nearest integer, halves to the even one (2.5 gives 2, 3.5 gives 4);
+// values beyond the 32-bit range give its ends.
+int RoundHalfEven(double value);
 
 // Removes leading and trailing blanks and control characters (every
 // character up to and including the space).

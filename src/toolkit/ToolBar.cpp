@@ -61,7 +61,7 @@ const TClassInfo& TToolButton::StaticClass() {
         .Prop("ImageIndex", Types::Integer(), &TToolButton::ImageIndex, &TToolButton::SetImageIndex)
         .Prop("Style", ToolButtonStyleType(), &TToolButton::Style, &TToolButton::SetStyle);
     PublishStandard(c, {"Caption", "Enabled", "ParentShowHint", "PopupMenu", "ShowHint", "Visible", "OnClick",
-                        "OnMouseDown", "OnMouseMove", "OnMouseUp"});
+                        kMouseEvents});
   });
   return info;
 }
@@ -187,9 +187,7 @@ const TClassInfo& TToolBar::StaticClass() {
         .Prop("ButtonWidth", Types::Integer(), &TToolBar::ButtonWidth, &TToolBar::SetButtonWidth)
         .Prop("Flat", Types::Boolean(), &TToolBar::Flat, &TToolBar::SetFlat)
         .Prop("Images", TImageList::StaticClass().TypeInfo(), &TToolBar::Images, &TToolBar::SetImages);
-    PublishStandard(c, {"Align", "Anchors", "Color", "Constraints", "Enabled", "Font", "ParentColor", "ParentFont",
-                        "ParentShowHint", "PopupMenu", "ShowHint", "Visible", "OnClick", "OnDblClick",
-                        "OnMouseDown", "OnMouseMove", "OnMouseUp", "OnResize"});
+    PublishStandard(c, {kPlacing, kLook, "Visible", kClicks, kMouseEvents, "OnResize"});
   });
   return info;
 }

@@ -1,29 +1,12 @@
 #include "toolkit/TreeView.h"
 
 #include "toolkit/Application.h"
+#include "toolkit/ScopedValue.h"
 #include "toolkit/SysUtils.h"
 
 #include <QTreeWidget>
 
 #include <algorithm>
-
-namespace {
-
-// Marks changes that the control makes on its widget, so that the widget's
-// signals about them are not taken for the user's.
-class SyncScope {
- public:
-  explicit SyncScope(bool& flag) : m_flag(flag), m_old(flag) { m_flag = true; }
-  ~SyncScope() { m_flag = m_old; }
-  SyncScope(const SyncScope&) = delete;
-  SyncScope& operator=(const SyncScope&) = delete;
-
- private:
-  bool& m_flag;
-  bool m_old;
-};
-
-}  // namespace
 
 const TTypeInfo& TVChangedEventType() {
   static const TTypeInfo info = TTypeInfo::Simple(TTypeKind::tkMethod, "TTVChangedEvent");
@@ -52,7 +35,7 @@ std::vector<std::unique_ptr<TTreeNode>>& TTreeNode::Siblings() const {
 void TTreeNode::SetText(const QString& value) {
   if (value == m_text) return;
   m_text = value;
-  const SyncScope scope(m_owner->m_owner->m_syncing);
+  const TScopedValue syncing(m_owner->m_owner->m_syncing, true);
   m_row->setText(0, value);
 }
 
@@ -97,7 +80,7 @@ int TTreeNode::Level() const {
 void TTreeNode::SetExpanded(bool value) {
   if (value == m_expanded) return;
   m_expanded = value;
-  const SyncScope scope(m_owner->m_owner->m_syncing);
+  const TScopedValue syncing(m_owner->m_owner->m_syncing, true);
   m_row->setExpanded(value);
 }
 
@@ -205,10 +188,8 @@ const TClassInfo& TTreeView::StaticClass() {
         .Creatable()
         .ReadOnly("Items", TTreeNodes::StaticClass().TypeInfo(), &TTreeView::ItemsObject)
         .Prop("OnChange", TVChangedEventType(), &TTreeView::GetOnChange, &TTreeView::SetOnChange);
-    PublishStandard(c, {"Align", "Anchors", "Color", "Constraints", "Enabled", "Font", "ParentColor", "ParentFont",
-                        "ParentShowHint", "PopupMenu", "ShowHint", "TabOrder", "TabStop", "Visible", "OnClick",
-                        "OnDblClick", "OnEnter", "OnExit", "OnKeyDown", "OnKeyPress", "OnKeyUp", "OnMouseDown",
-                        "OnMouseMove", "OnMouseUp", "OnResize"});
+    PublishStandard(c, {kPlacing, kLook, kTabbing, "Visible", kClicks, kFocusEvents, kKeyEvents, kMouseEvents,
+                        "OnResize"});
   });
   return info;
 }
@@ -253,7 +234,7 @@ TTreeNode* TTreeView::NodeOfRow(const QTreeWidgetItem* row) const {
 }
 
 void TTreeView::NodeInserted(TTreeNode* node) {
-  const SyncScope scope(m_syncing);
+  const TScopedValue syncing(m_syncing, true);
   auto* row = new QTreeWidgetItem(QStringList{node->m_text});
   node->m_row = row;
   if (node->m_parent) node->m_parent->m_row->addChild(row);
@@ -265,7 +246,7 @@ void TTreeView::NodeDeleting(TTreeNode* node) {
     m_selected = nullptr;
     SyncSelection();
   }
-  const SyncScope scope(m_syncing);
+  const TScopedValue syncing(m_syncing, true);
   delete node->m_row;
   node->m_row = nullptr;
 }
@@ -283,7 +264,7 @@ void TTreeView::Change(TTreeNode* node) {
 }
 
 void TTreeView::SyncSelection() {
-  const SyncScope scope(m_syncing);
+  const TScopedValue syncing(m_syncing, true);
   if (m_selected) Tree()->setCurrentItem(m_selected->m_row);
   else Tree()->selectionModel()->clearSelection();
 }

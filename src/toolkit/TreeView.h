@@ -57,17 +57,12 @@ class TTreeNode : public TPersistent {
   QTreeWidgetItem* m_row = nullptr;
 };
 
-class TTreeNodes : public TPersistent, public IIndexedList {
+// As an indexed list: every node in tree order, shown by its text.
+class TTreeNodes : public TPersistent,
+                   public TTextItems<TTreeNodes, TTreeNode, &TTreeNode::Text, &TTreeNode::SetText> {
  public:
   static const TClassInfo& StaticClass();
   const TClassInfo& ClassType() const override { return StaticClass(); }
-
-  // Every node in tree order as an indexed list; a node's text stands for it.
-  TIndexedKind ItemKind() const override { return TIndexedKind::Texts; }
-  int ItemCount() const override { return Count(); }
-  TPersistent* ItemObject(int index) const override { return Item(index); }
-  QString ItemText(int index) const override { return Item(index)->Text(); }
-  void SetItemText(int index, const QString& text) override { Item(index)->SetText(text); }
 
   explicit TTreeNodes(TTreeView* owner);
   ~TTreeNodes() override;

@@ -1,6 +1,7 @@
 #include "toolkit/WinControl.h"
 
 #include "toolkit/Application.h"
+#include "toolkit/ScopedValue.h"
 #include "toolkit/SysUtils.h"
 
 #include <QPaintEvent>
@@ -157,13 +158,12 @@ void TWinControl::ArrangeAligned(QRect& rect) {
 
 void TWinControl::AlignControls() {
   if (m_alignDisabled > 0 || m_aligning || IsLoading() || IsDestroying()) return;
-  m_aligning = true;
+  const TScopedValue aligning(m_aligning, true);
   QRect rect = AdjustClientRect(ClientRect());
   ArrangeAligned(rect);
   const QSize client = ClientRect().size();
   for (TControl* c : m_controls)
     if (c->Align() == TAlign::alNone) c->ApplyAnchors(client);
-  m_aligning = false;
 }
 
 void TWinControl::BoundsChanged(bool sizeChanged) {
@@ -257,11 +257,7 @@ namespace {
 void PaintThroughCanvas(TControl& control, QPainter& painter, TCanvas*& slot, const std::function<void()>& paint) {
   TCanvas canvas(&painter);
   PrepareControlCanvas(canvas, control);
-  slot = &canvas;
-  struct Reset {
-    TCanvas*& slot;
-    ~Reset() { slot = nullptr; }
-  } reset{slot};
+  const TScopedValue painting(slot, &canvas);
   paint();
 }
 

@@ -30,4 +30,17 @@ TEST_F(ControlHeights, TheGermanSampleKeepsEveryHeight) {
   EXPECT_EQ(Heights(file), before);
 }
 
+TEST_F(ControlHeights, HeightsBelowTheFontsMinimumAreKept) {
+  // Heights a font would not allow for an edit, a spin edit, a combo edit
+  // and a list field.
+  const QString file = WriteLanguage("Deutsch.lng", {"[FileInformation]", "Name=Deutsch", "", "[TMovieFrame]",
+                                                     "EMedia.Height=9", "EYear.Height=15", "EURL.Height=12",
+                                                     "ECategory.Height=14"});
+  Open("Deutsch", TGUIChoice::LoadGUI);
+  form->ActionSave()->Execute();
+  const QStringList heights = Heights(file);
+  for (const char* line : {"EMedia.Height=9", "EYear.Height=15", "EURL.Height=12", "ECategory.Height=14"})
+    EXPECT_TRUE(heights.contains(QLatin1String(line))) << line << " in " << heights.join(" ").toStdString();
+}
+
 }  // namespace

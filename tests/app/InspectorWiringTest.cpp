@@ -3,11 +3,14 @@
 // rows after Reset GUI and Open.
 #include "app/MainWindowFixture.h"
 
+#include "designer/ELDesigner.h"
+#include "designer/ELSelection.h"
 #include "frame/framemovie.h"
 #include "inspector/ELPropInsp.h"
 #include "inspector/ELPropsPageEdit.h"
 #include "toolkit/ActionList.h"
 #include "toolkit/Application.h"
+#include "toolkit/Buttons.h"
 #include "toolkit/Image.h"
 
 #include <QLineEdit>
@@ -76,8 +79,13 @@ TEST_F(InspectorWiring, AWrittenValueMarksTheLayoutModifiedAndSaveWritesIt) {
 }
 
 TEST_F(InspectorWiring, TheStarImageSnapsBackTo200By20) {
+  // The snap looks at the designer's selection, so the rows come from there.
+  WriteLanguage("English.lng", {"[FileInformation]", "Name=English", "[TMovieFrame]"});
+  Open("English", TGUIChoice::KeepGUI);
+  form->CBLock()->SetChecked(true);
+  TELDesignerSelectedControls& selection = form->PDesigner()->SelectedControls();
   TImage* star = form->FrmMovie()->StarRating();
-  Inspector()->Add(star);
+  selection.SelectOnly(star);
   Type("Width", "300");
   EXPECT_EQ(star->Width(), 200);
   EXPECT_EQ(star->Height(), 20);
@@ -85,7 +93,7 @@ TEST_F(InspectorWiring, TheStarImageSnapsBackTo200By20) {
   EXPECT_EQ(Inspector()->InplaceEditor()->Text(), "200");
   EXPECT_TRUE(form->ActionReset()->Enabled());
   // With another control selected too, the other one takes the value.
-  Inspector()->Add(Child("EMedia"));
+  selection.Add(Child("EMedia"));
   Type("Height", "40");
   EXPECT_EQ(star->Height(), 20);
   EXPECT_EQ(Child("EMedia")->Height(), 40);

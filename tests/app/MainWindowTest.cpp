@@ -73,7 +73,7 @@ TEST_F(MainWindowTest, ApplyingALanguageNamesTheFileAndEnablesEditing) {
   EXPECT_EQ(form->FrmMovie()->Child("LYear")->Caption(), "Jahr:");
   EXPECT_EQ(form->FrmMovie()->Child("EMedia")->Left(), 20);  // layout loading is on at start
   EXPECT_TRUE(form->FrmMovie()->Enabled());
-  EXPECT_FALSE(form->CBLock()->Enabled());  // no design surface yet
+  EXPECT_TRUE(form->CBLock()->Enabled());
   EXPECT_TRUE(form->ActionSave()->Enabled());
   EXPECT_TRUE(form->ActionSaveAs()->Enabled());
   EXPECT_FALSE(form->ActionReset()->Enabled());

@@ -162,6 +162,34 @@ TEST_F(Layout, AreasStartWhereTheirFirstTextIsPlaced) {
   EXPECT_EQ(link->Style(), TFontStyles({TFontStyle::fsUnderline}));
 }
 
+TEST_F(Layout, SpansNestedAfterAWordStartWhereTheirTextIsPlaced) {
+  // Every span is entered while "ab" waits in the queue, so each one waits
+  // for the first text below it; spans without text never start.
+  const int depth = 2000;
+  auto tree = Draw(QStringLiteral("ab<u></u>") + QStringLiteral("<i>").repeated(depth) +
+                       QStringLiteral("<b></b>cd<link>ef</link>") + QStringLiteral("</i>").repeated(depth),
+                   QRect(3, 4, 300, 100));
+  const TNodeList& top = tree->Root()->Children();
+  ASSERT_EQ(top.size(), 3u);
+  EXPECT_EQ(static_cast<TAreaNode*>(top[1])->StartingPoint(), QPoint());
+  const QPoint text(3 + Width("ab"), 4);
+  auto* span = static_cast<TAreaNode*>(top[2]);
+  for (int level = 1; level < depth; ++level) {
+    ASSERT_EQ(span->StartingPoint(), text) << level;
+    span = static_cast<TAreaNode*>(span->Children()[0]);
+  }
+  EXPECT_EQ(span->StartingPoint(), text);
+  const TNodeList& inner = span->Children();
+  ASSERT_EQ(inner.size(), 3u);
+  EXPECT_EQ(static_cast<TAreaNode*>(inner[0])->StartingPoint(), QPoint());
+  auto* link = static_cast<TAreaNode*>(inner[2]);
+  EXPECT_EQ(link->StartingPoint(), QPoint(text.x() + Width("cd", {TFontStyle::fsItalic}), 4));
+  // The link is found under the pointer through all the spans above it.
+  const QPoint inLink = link->AreaRects().GetNext().center();
+  EXPECT_EQ(tree->NodeAtPoint(inLink, TLinkNode::StaticClass()), link);
+  EXPECT_EQ(tree->NodeAtPoint(QPoint(text.x() + 1, 5), TLinkNode::StaticClass()), nullptr);
+}
+
 TEST_F(Layout, RedrawingALinkRepeatsTheFullLayoutInItsStateColour) {
   renderer.SetLinkColorHot(clRed);
   const int width = Width("Mail to ") + Width("some");

@@ -45,34 +45,34 @@ TEST(MovieFrame, ChildOrderNamesAndClasses) {
 
 TEST(MovieFrame, SettingsOfTheTable) {
   auto frame = MakeFrame();
-  auto* year = static_cast<TOrqJvSpinEdit*>(frame->Child("EYear"));
+  auto* year = &frame->ComponentAs<TOrqJvSpinEdit>("EYear");
   EXPECT_TRUE(year->AllowEmpty());
   EXPECT_EQ(year->Value(), -1);
   EXPECT_EQ(year->GetText(), "");
   EXPECT_EQ(year->MaxValue(), 99999);
-  auto* rating = static_cast<TOrqJvSpinEdit*>(frame->Child("ERating"));
+  auto* rating = &frame->ComponentAs<TOrqJvSpinEdit>("ERating");
   EXPECT_FALSE(rating->Visible());
   EXPECT_EQ(rating->ValueType(), TValueType::vtFloat);
   EXPECT_EQ(rating->Decimal(), 1);
-  auto* category = static_cast<TComboBoxX*>(frame->Child("ECategory"));
+  auto* category = &frame->ComponentAs<TComboBoxX>("ECategory");
   EXPECT_TRUE(category->MultiSelect());
   EXPECT_FALSE(category->ItemDrag());
   EXPECT_TRUE(category->Buttons().Empty());
-  auto* year_label = static_cast<TStaticText*>(frame->Child("LYear"));
+  auto* year_label = &frame->ComponentAs<TStaticText>("LYear");
   EXPECT_EQ(year_label->FocusControl(), year);
-  EXPECT_EQ(static_cast<TStaticText*>(frame->Child("LCategory"))->FocusControl(), category);
-  EXPECT_EQ(static_cast<TWinControl*>(frame->Child("LMedia"))->TabOrder(), 0);
-  EXPECT_EQ(static_cast<TWinControl*>(frame->Child("EMedia"))->TabOrder(), 1);
-  EXPECT_EQ(static_cast<TWinControl*>(frame->Child("ERating"))->TabOrder(), 62);
+  EXPECT_EQ(frame->ComponentAs<TStaticText>("LCategory").FocusControl(), category);
+  EXPECT_EQ(frame->ComponentAs<TWinControl>("LMedia").TabOrder(), 0);
+  EXPECT_EQ(frame->ComponentAs<TWinControl>("EMedia").TabOrder(), 1);
+  EXPECT_EQ(frame->ComponentAs<TWinControl>("ERating").TabOrder(), 62);
   EXPECT_EQ(AnchorsToInt(frame->Child("EComments")->Anchors()), 13);
-  EXPECT_EQ(static_cast<TMemo*>(frame->Child("EReleaseNotes"))->Lines().Count(), 1);
+  EXPECT_EQ(frame->ComponentAs<TMemo>("EReleaseNotes").Lines().Count(), 1);
 }
 
 TEST(MovieFrame, UpdateCounterSilencesFieldChangesAndNeverGoesBelowZero) {
   auto frame = MakeFrame();
   int reported = 0;
   frame->OnFieldChange = [&](TObject*) { ++reported; };
-  auto* media = static_cast<TEdit*>(frame->Child("EMedia"));
+  auto* media = &frame->ComponentAs<TEdit>("EMedia");
   frame->BeginUpdate();
   frame->BeginUpdate();
   frame->EndUpdate();
@@ -87,7 +87,7 @@ TEST(MovieFrame, UpdateCounterSilencesFieldChangesAndNeverGoesBelowZero) {
   for (int i = 0; i < 3; ++i) fresh->EndUpdate();
   EXPECT_EQ(fresh->UpdateCount(), 0);
   EXPECT_FALSE(fresh->IsUpdating());
-  static_cast<TEdit*>(fresh->Child("EMedia"))->SetText("x");
+  fresh->ComponentAs<TEdit>("EMedia").SetText("x");
   EXPECT_TRUE(fresh->Modified());
 }
 
@@ -213,8 +213,8 @@ TEST(DefaultGUI, PutsControlsBack) {
 
 TEST(DefaultGUI, LabelsTakeTheSizeOfTheirCaptionsKeepingLeftAndTop) {
   auto frame = MakeFrame(553, 635);
-  auto* disks = static_cast<TStaticText*>(frame->Child("LDisks"));
-  auto* description = static_cast<TStaticText*>(frame->Child("LDescription"));
+  auto* disks = &frame->ComponentAs<TStaticText>("LDisks");
+  auto* description = &frame->ComponentAs<TStaticText>("LDescription");
   description->SetCaption("A very much longer description caption:");
   ApplyDefaultGUI(*frame);
   EXPECT_TRUE(disks->AutoSize());

@@ -7,10 +7,7 @@
 #include <QDir>
 #include <QFile>
 
-#include <csignal>
 #include <ostream>
-
-#include <sys/resource.h>
 
 namespace {
 
@@ -119,29 +116,6 @@ TEST_F(IniFileTest, FilesThatCannotBeReplacedAreRefused) {
   EXPECT_EQ(Entries(), QStringList{"Folder.lng"});
   EXPECT_TRUE(QDir(Path("Folder.lng")).isEmpty());
 }
-
-// Lowers the file size limit for the current process and restores it, with
-// the signal that would otherwise end the process ignored meanwhile.
-class FileSizeLimit {
- public:
-  explicit FileSizeLimit(rlim_t bytes) {
-    getrlimit(RLIMIT_FSIZE, &m_saved);
-    m_previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit lowered = m_saved;
-    lowered.rlim_cur = bytes;
-    m_ok = setrlimit(RLIMIT_FSIZE, &lowered) == 0;
-  }
-  ~FileSizeLimit() {
-    setrlimit(RLIMIT_FSIZE, &m_saved);
-    std::signal(SIGXFSZ, m_previousHandler);
-  }
-  bool Ok() const { return m_ok; }
-
- private:
-  rlimit m_saved{};
-  void (*m_previousHandler)(int) = nullptr;
-  bool m_ok = false;
-};
 
 TEST_F(IniFileTest, FullDiskLeavesThePreviousContentAndNoTemporaryFile) {
   const QString path = Path("Deutsch.lng");

@@ -3,6 +3,7 @@
 #include "prefs/movieclass.h"
 
 #include "support/TestSupport.h"
+#include "support/WidgetDriver.h"
 
 #include <QDate>
 #include <QDir>
@@ -12,18 +13,6 @@
 #include <ostream>
 
 namespace {
-
-// Pins the default locale for one test and gives the usual one back.
-class LocaleScope {
- public:
-  explicit LocaleScope(const QLocale& locale) : m_saved(QLocale()) { QLocale::setDefault(locale); }
-  ~LocaleScope() { QLocale::setDefault(m_saved); }
-  LocaleScope(const LocaleScope&) = delete;
-  LocaleScope& operator=(const LocaleScope&) = delete;
-
- private:
-  QLocale m_saved;
-};
 
 // A movie element parsed from the attributes given.
 class MovieElement {
@@ -70,7 +59,7 @@ void PrintTo(const RatingCase& c, std::ostream* os) { *os << '"' << c.text << '"
 class RatingInGerman : public ::testing::TestWithParam<RatingCase> {};
 
 TEST_P(RatingInGerman, StoresTenths) {
-  const LocaleScope german(QLocale(QLocale::German, QLocale::Germany));
+  const LocalePin german(QLocale(QLocale::German, QLocale::Germany));
   TMovie movie;
   movie.SetFieldText(fieldRating, QString::fromLatin1(GetParam().text));
   EXPECT_EQ(movie.GetFieldInteger(fieldRating), GetParam().tenths);
@@ -86,7 +75,7 @@ TEST(Movie, RatingTextForStorageDisplayAndTruncation) {
   TMovie& movie = settings.DefaultMovie;
   movie.SetFieldText(fieldRating, "7.5");
   {
-    const LocaleScope german(QLocale(QLocale::German, QLocale::Germany));
+    const LocalePin german(QLocale(QLocale::German, QLocale::Germany));
     EXPECT_EQ(movie.GetFieldText(fieldRating, false), "7.5");
     EXPECT_EQ(movie.GetFieldText(fieldRating, true), "7,5");
   }
@@ -132,7 +121,7 @@ TEST(Movie, DateInTheShortDateFormat) {
   EXPECT_EQ(movie.GetFieldInteger(fieldDate), QDate(1899, 12, 30).daysTo(QDate(2003, 12, 25)));
   EXPECT_EQ(movie.GetFieldText(fieldDate, true), "12/25/2003");
   {
-    const LocaleScope german(QLocale(QLocale::German, QLocale::Germany));
+    const LocalePin german(QLocale(QLocale::German, QLocale::Germany));
     EXPECT_EQ(movie.GetFieldText(fieldDate, false), "25.12.2003");
   }
   movie.SetFieldText(fieldDate, "someday");

@@ -1,29 +1,31 @@
-// The property inspector used with real input. The test host starts the
-// program's main window with controls already in the inspector (until the
-// design surface selects them with a click); the rows are clicked and typed
-// into with real keys, and Save writes what was typed.
+// The property inspector used with real input: "Enable editing", the
+// controls clicked on the design surface, their rows clicked and typed into
+// with real keys, and Save writes what was typed.
 #include "realinput/RealInputFixture.h"
 
 #include "app/mainunit.h"
 #include "frame/framemovie.h"
 #include "inspector/ELPropInsp.h"
-#include "support/TestSupport.h"
-
-#include <QElapsedTimer>
-#include <QThread>
-
-#include <algorithm>
 
 namespace {
 
 class InspectorRealInput : public RealInputTest {
  protected:
-  explicit InspectorRealInput(const QStringList& selection) : RealInputTest(QStringLiteral(VORNIK_INSPECTOR_HOST)) {
-    qputenv("VORNIK_SELECT", selection.join(QLatin1Char(' ')).toLatin1());
-    // The same rows offscreen, to know where they are.
-    for (const QString& name : selection) Layout().Add(MainLayout().FrmMovie()->Child(name));
+  // Opens English, ticks "Enable editing" and selects the controls with
+  // clicks (Shift for all but the first). The same rows are built offscreen,
+  // to know where they are.
+  void Select(const QStringList& names) {
+    OpenEnglish();
+    if (HasFatalFailure()) return;
+    ASSERT_FALSE(EnableEditing().isEmpty());
+    for (qsizetype i = 0; i < names.size(); ++i) {
+      const QByteArray name = names[i].toLatin1();
+      if (i > 0) session.XDoTool({QStringLiteral("keydown"), QStringLiteral("shift")});
+      session.Click(MainWindowPoint(name.constData()));
+      if (i > 0) session.XDoTool({QStringLiteral("keyup"), QStringLiteral("shift")});
+      Layout().Add(MainLayout().FrmMovie()->Child(names[i]));
+    }
   }
-  ~InspectorRealInput() override { qunsetenv("VORNIK_SELECT"); }
 
   TELPropertyInspector& Layout() const { return *MainLayout().PInspector(); }
 
@@ -38,61 +40,29 @@ class InspectorRealInput : public RealInputTest {
     ADD_FAILURE() << "no row " << caption.toStdString();
     return {};
   }
-
-  // Opens the preselected English file with the dialog's Enter.
-  void OpenEnglish() {
-    ASSERT_FALSE(OpenLanguageDialog().isEmpty());
-    session.Key("Return");
-    ASSERT_TRUE(session.WaitForTitle(mainWindow, "Vornik GUI designer - English.lng"));
-  }
-
-  // Waits until the language file holds every line (a safety stop, not a
-  // timing check).
-  bool FileHolds(const QStringList& lines, int limitMs = 20000) const {
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < limitMs) {
-      const QString text = QString::fromUtf8(ReadFileBytes(program.LanguageFile("English.lng")));
-      if (std::all_of(lines.begin(), lines.end(), [&](const QString& l) { return text.contains(l + "\r\n"); }))
-        return true;
-      QThread::msleep(100);
-    }
-    return false;
-  }
 };
 
-class MediaLabelField : public InspectorRealInput {
- protected:
-  MediaLabelField() : InspectorRealInput({"EMedia"}) {}
-};
-
-TEST_F(MediaLabelField, TheLeftTypedIntoItsRowIsSaved) {
-  OpenEnglish();
+TEST_F(InspectorRealInput, TheLeftTypedIntoTheMediaFieldsRowIsSaved) {
+  Select({"EMedia"});
+  if (HasFatalFailure()) return;
   session.Click(Cell("Left", 1));
   session.Type("200");
   session.Key("Return");
-  ClickToolButton("TBSave");
-  EXPECT_TRUE(FileHolds({"EMedia.Left=200", "CustomGUI=yes"})) << program.Errors().toStdString();
+  EXPECT_TRUE(SaveAndWaitFor({"EMedia.Left=200", "CustomGUI=yes"}));
 }
 
-class LabelAndField : public InspectorRealInput {
- protected:
-  LabelAndField() : InspectorRealInput({"LMedia", "EMedia"}) {
-    for (int r = 0; r < Layout().RowCount(); ++r)
-      if (Layout().ItemAtRow(r)->Caption() == "Anchors") Layout().ItemAtRow(r)->Expand();
-  }
-};
-
-TEST_F(LabelAndField, AnAnchorSetOnBothKeepsEachOnesOtherAnchors) {
-  OpenEnglish();
-  // The plus glyph of Anchors, then the value of its akBottom row.
+TEST_F(InspectorRealInput, AnAnchorSetOnALabelAndAFieldKeepsEachOnesOtherAnchors) {
+  Select({"LMedia", "EMedia"});
+  if (HasFatalFailure()) return;
+  // The plus glyph of Anchors opens its elements.
   session.Click(Cell("Anchors", 0, 5));
+  for (int r = 0; r < Layout().RowCount(); ++r)
+    if (Layout().ItemAtRow(r)->Caption() == "Anchors") Layout().ItemAtRow(r)->Expand();
   session.Click(Cell("akBottom", 1));
   session.Type("True");
   session.Key("Return");
-  ClickToolButton("TBSave");
   // The label was left and top, the field left, top and right.
-  EXPECT_TRUE(FileHolds({"LMedia.Anchors=11", "EMedia.Anchors=15"})) << program.Errors().toStdString();
+  EXPECT_TRUE(SaveAndWaitFor({"LMedia.Anchors=11", "EMedia.Anchors=15"}));
 }
 
 }  // namespace

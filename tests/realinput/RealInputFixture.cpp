@@ -5,6 +5,13 @@
 #include "toolkit/Control.h"
 #include "toolkit/Screen.h"
 
+#include "support/TestSupport.h"
+
+#include <QDeadlineTimer>
+#include <QThread>
+
+#include <algorithm>
+
 #include <optional>
 
 namespace {
@@ -17,23 +24,27 @@ TComponent* FindOwned(const TComponent& root, const QString& name) {
   return nullptr;
 }
 
-// A point of a named control relative to its form's client area; its centre
-// without a point.
-QPoint PointInForm(const TCustomForm& form, const char* name, std::optional<QPoint> at = std::nullopt) {
+// The rectangle of a named control relative to its form's client area.
+QRect RectInForm(const TCustomForm& form, const char* name) {
   auto* control = dynamic_cast<TControl*>(FindOwned(form, QString::fromLatin1(name)));
   if (!control) {
     ADD_FAILURE() << "no control " << name << " on " << form.Name().toStdString();
     return {};
   }
-  return control->ClientOrigin() - form.ClientOrigin() + at.value_or(QPoint(control->Width() / 2, control->Height() / 2));
+  return QRect(control->ClientOrigin() - form.ClientOrigin(), QSize(control->Width(), control->Height()));
+}
+
+// A point of a named control relative to its form's client area; its centre
+// without a point.
+QPoint PointInForm(const TCustomForm& form, const char* name, std::optional<QPoint> at = std::nullopt) {
+  const QRect r = RectInForm(form, name);
+  return r.topLeft() + at.value_or(QPoint(r.width() / 2, r.height() / 2));
 }
 
 }  // namespace
 
-RealInputTest::RealInputTest() : RealInputTest(QStringLiteral(VORNIK_PROGRAM)) {}
-
-RealInputTest::RealInputTest(const QString& programPath)
-    : program{session, programPath, QStringLiteral(VORNIK_SOURCE_DIR "/sample")} {
+RealInputTest::RealInputTest()
+    : program{session, QStringLiteral(VORNIK_PROGRAM), QStringLiteral(VORNIK_SOURCE_DIR "/sample")} {
   // The same windows built offscreen: their controls' bounds are the tables'.
   Screen().SetPixelsPerInch(96);
   m_mainLayout = new TMainForm(nullptr);
@@ -71,6 +82,10 @@ QPoint RealInputTest::MainWindowPoint(const char* name, const QPoint& inControl)
   return session.Geometry(mainWindow).topLeft() + PointInForm(*m_mainLayout, name, inControl);
 }
 
+QRect RealInputTest::MainWindowRect(const char* name) const {
+  return RectInForm(*m_mainLayout, name).translated(session.Geometry(mainWindow).topLeft());
+}
+
 QPoint RealInputTest::LanguageDialogPoint(const QString& window, const char* name) const {
   return session.Geometry(window).topLeft() + PointInForm(*m_languageLayout, name);
 }
@@ -80,4 +95,49 @@ void RealInputTest::ClickToolButton(const char* name) const { session.Click(Main
 QString RealInputTest::OpenLanguageDialog() const {
   ClickToolButton("TBOpen");
   return ExpectWindow(QString::fromLatin1(kLanguageTitle));
+}
+
+void RealInputTest::OpenEnglish() const {
+  ASSERT_FALSE(OpenLanguageDialog().isEmpty());
+  session.Key(QStringLiteral("Return"));
+  ASSERT_TRUE(session.WaitForTitle(mainWindow, QStringLiteral("Vornik GUI designer - English.lng")));
+}
+
+QByteArray RealInputTest::EnableEditing() const {
+  const QByteArray emptyList = session.Grab(MainWindowRect("CBNames"));
+  session.Click(MainWindowPoint("CBLock"));
+  return ComponentListOtherThan(emptyList);
+}
+
+QByteArray RealInputTest::ComponentListOtherThan(const QByteArray& old) const {
+  QByteArray previous;
+  QDeadlineTimer deadline(20000);
+  while (!deadline.hasExpired()) {
+    const QByteArray picture = session.Grab(MainWindowRect("CBNames"));
+    if (!picture.isEmpty() && picture != old && picture == previous) return picture;
+    previous = picture;
+    QThread::msleep(100);
+  }
+  ADD_FAILURE() << "the component list did not change";
+  return {};
+}
+
+bool RealInputTest::SaveAndWaitFor(const QStringList& lines) {
+  ClickToolButton("TBSave");
+  const QString file = program.LanguageFile(QStringLiteral("English.lng"));
+  QDeadlineTimer deadline(120000);
+  while (!deadline.hasExpired()) {
+    const QByteArray bytes = ReadFileBytes(file);
+    const auto holds = [&bytes](const QString& line) { return bytes.contains(line.toLatin1() + "\r\n"); };
+    if (std::all_of(lines.begin(), lines.end(), holds)) return true;
+    QThread::msleep(200);
+  }
+  QStringList held;
+  for (const QByteArray& line : ReadFileBytes(file).split('\n'))
+    for (const QString& wanted : lines)
+      if (line.startsWith(wanted.section(QLatin1Char('='), 0, 0).toLatin1() + '='))
+        held << QString::fromLatin1(line.trimmed());
+  ADD_FAILURE() << "the file does not hold " << lines.join(", ").toStdString() << " but "
+                << held.join(", ").toStdString() << "; errors: " << program.Errors().toStdString();
+  return false;
 }

@@ -15,8 +15,6 @@ class RealInputTest : public ::testing::Test {
   static constexpr const char* kLanguageTitle = "Select a language";
 
   RealInputTest();
-  // The same fixture over another build of the main window (a test host).
-  explicit RealInputTest(const QString& programPath);
   ~RealInputTest() override;
   void SetUp() override;
 
@@ -28,6 +26,8 @@ class RealInputTest : public ::testing::Test {
   QPoint MainWindowPoint(const char* name, const QPoint& inControl) const;
   // The main window as the test process builds it offscreen.
   TMainForm& MainLayout() const { return *m_mainLayout; }
+  // The rectangle of a control of the main window on the screen.
+  QRect MainWindowRect(const char* name) const;
   // The same for a control of the language dialog shown as `window`.
   QPoint LanguageDialogPoint(const QString& window, const char* name) const;
 
@@ -38,6 +38,17 @@ class RealInputTest : public ::testing::Test {
   // Waits for a window and fails the test with the titles there are when
   // it does not come.
   QString ExpectWindow(const QString& title) const;
+  // Opens the preselected language (English) with the dialog's Enter.
+  void OpenEnglish() const;
+  // Ticks "Enable editing" and waits until the component list shows the
+  // frame; the list's picture then.
+  QByteArray EnableEditing() const;
+  // The picture of the component list once it differs from `old` and has
+  // settled (two grabs alike); empty at the safety stop.
+  QByteArray ComponentListOtherThan(const QByteArray& old) const;
+  // Clicks Save and waits until English.lng holds every line, each ended by
+  // CR LF (a safety stop, not a timing check).
+  bool SaveAndWaitFor(const QStringList& lines);
 
   XSession session;
   ProgramRun program;

@@ -85,7 +85,7 @@ XSession::~XSession() {
   EndProcess(*m_server);
 }
 
-QString XSession::Run(const QString& program, const QStringList& args, bool* ok) const {
+QByteArray XSession::RunBytes(const QString& program, const QStringList& args, bool* ok) const {
   QProcess process;
   QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
   env.insert(QStringLiteral("DISPLAY"), m_display);
@@ -93,7 +93,11 @@ QString XSession::Run(const QString& program, const QStringList& args, bool* ok)
   process.start(program, args);
   *ok = process.waitForStarted(10000) && process.waitForFinished(20000) &&
         process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
-  return QString::fromLocal8Bit(process.readAllStandardOutput());
+  return process.readAllStandardOutput();
+}
+
+QString XSession::Run(const QString& program, const QStringList& args, bool* ok) const {
+  return QString::fromLocal8Bit(RunBytes(program, args, ok));
 }
 
 std::optional<QString> XSession::XDoTool(const QStringList& args) const {
@@ -166,6 +170,33 @@ void XSession::Click(const QPoint& screen) const {
   // it is already there. The server takes the events in order anyway.
   XDoTool({QStringLiteral("mousemove"), QString::number(screen.x()),
            QString::number(screen.y()), QStringLiteral("click"), QStringLiteral("1")});
+}
+
+void XSession::Drag(const QPoint& from, const QPoint& to) const {
+  // One chain, so nothing comes between the press and the release; short
+  // pauses let the program see each step as a user's hand would make it.
+  const QPoint middle = (from + to) / 2;
+  auto at = [](const QPoint& p) { return QStringList{QString::number(p.x()), QString::number(p.y())}; };
+  QStringList args{QStringLiteral("mousemove")};
+  args << at(from) << QStringLiteral("sleep") << QStringLiteral("0.2") << QStringLiteral("mousedown")
+       << QStringLiteral("1") << QStringLiteral("sleep") << QStringLiteral("0.2") << QStringLiteral("mousemove")
+       << at(middle) << QStringLiteral("sleep") << QStringLiteral("0.2") << QStringLiteral("mousemove") << at(to)
+       << QStringLiteral("sleep") << QStringLiteral("0.2") << QStringLiteral("mouseup") << QStringLiteral("1");
+  XDoTool(args);
+}
+
+void XSession::MoveTo(const QPoint& screen) const {
+  XDoTool({QStringLiteral("mousemove"), QString::number(screen.x()), QString::number(screen.y())});
+}
+
+QByteArray XSession::Grab(const QRect& screen) const {
+  bool ok = false;
+  const QString crop = QStringLiteral("%1x%2+%3+%4").arg(screen.width()).arg(screen.height()).arg(screen.x()).arg(screen.y());
+  QByteArray picture = RunBytes(QStringLiteral("import"), {QStringLiteral("-window"), QStringLiteral("root"),
+                                                           QStringLiteral("-crop"), crop, QStringLiteral("+repage"),
+                                                           QStringLiteral("ppm:-")},
+                                &ok);
+  return ok ? picture : QByteArray();
 }
 
 void XSession::Key(const QString& keys) const {

@@ -47,6 +47,14 @@ class XSession {
 
   // Real input. A click moves the pointer there first.
   void Click(const QPoint& screen) const;
+  // A left-button drag: pressed at `from`, moved there in a few steps with
+  // the button held, released at `to`.
+  void Drag(const QPoint& from, const QPoint& to) const;
+  // Moves the pointer without a button.
+  void MoveTo(const QPoint& screen) const;
+  // The pixels of a rectangle of the screen as a PPM picture (no metadata,
+  // so equal pictures have equal bytes); empty when it cannot be taken.
+  QByteArray Grab(const QRect& screen) const;
   // Keys by X key name ("Escape", "Return", "ctrl+s") to the focused window.
   void Key(const QString& keys) const;
   void Type(const QString& text) const;
@@ -54,6 +62,7 @@ class XSession {
   void Activate(const QString& window) const;
 
  private:
+  QByteArray RunBytes(const QString& program, const QStringList& args, bool* ok) const;
   QString Run(const QString& program, const QStringList& args, bool* ok) const;
 
   std::unique_ptr<QProcess> m_server;

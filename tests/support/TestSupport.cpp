@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QRect>
 
+#include <csignal>
 #include <ostream>
 
 void PrintTo(const QString& value, std::ostream* os) { *os << '"' << value.toStdString() << '"'; }
@@ -25,4 +26,17 @@ void WriteFileBytes(const QString& path, const QByteArray& bytes) {
   QFile file(path);
   ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
   ASSERT_EQ(file.write(bytes), bytes.size());
+}
+
+FileSizeLimit::FileSizeLimit(rlim_t bytes) {
+  getrlimit(RLIMIT_FSIZE, &m_saved);
+  m_previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+  rlimit lowered = m_saved;
+  lowered.rlim_cur = bytes;
+  m_ok = setrlimit(RLIMIT_FSIZE, &lowered) == 0;
+}
+
+FileSizeLimit::~FileSizeLimit() {
+  setrlimit(RLIMIT_FSIZE, &m_saved);
+  std::signal(SIGXFSZ, m_previousHandler);
 }

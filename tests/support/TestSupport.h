@@ -9,6 +9,8 @@
 
 #include <iosfwd>
 
+#include <sys/resource.h>
+
 // Lets GoogleTest print Qt values in failure messages.
 void PrintTo(const QString& value, std::ostream* os);
 QT_BEGIN_NAMESPACE
@@ -33,4 +35,20 @@ class TempDirTest : public ::testing::Test {
 
  private:
   QTemporaryDir m_dir;
+};
+
+// Lowers the file size limit of the process while it lives (a stand-in for a
+// full disk), with the signal that would otherwise end the process ignored.
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes);
+  FileSizeLimit(const FileSizeLimit&) = delete;
+  FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+  ~FileSizeLimit();
+  bool Ok() const { return m_ok; }
+
+ private:
+  rlimit m_saved{};
+  void (*m_previousHandler)(int) = nullptr;
+  bool m_ok = false;
 };

@@ -133,6 +133,35 @@ TEST(Component, DesignStateReachesEverythingOwned) {
   EXPECT_FALSE(grandChild->IsDesigning());
 }
 
+TEST(Component, ComponentAsFindsByNameAndClassOrSaysWhatIsWrong) {
+  TComponent owner(nullptr);
+  owner.SetName("Frame");
+  auto* media = new TSample(&owner);
+  media->SetName("EMedia");
+  EXPECT_EQ(&owner.ComponentAs<TSample>("emedia"), media);
+  EXPECT_EQ(&owner.ComponentAs<TComponent>("EMedia"), media);
+  const std::pair<QString, QString> refused[] = {
+      {"EYear", "Frame has no component named EYear"},
+      {"", "Frame has no component named "},
+  };
+  for (const auto& [name, message] : refused) {
+    try {
+      owner.ComponentAs<TSample>(name);
+      ADD_FAILURE() << name.toStdString();
+    } catch (const EComponentError& e) {
+      EXPECT_EQ(e.Message(), message);
+    }
+  }
+  try {
+    owner.ComponentAs<TSampleChild>("EMedia");
+    ADD_FAILURE();
+  } catch (const EComponentError& e) {
+    EXPECT_EQ(e.Message(), "EMedia is a TSample, not a TSampleChild");
+  }
+  owner.SetName("");
+  EXPECT_THROW(owner.ComponentAs<TSample>("EYear"), EComponentError);
+}
+
 TEST(Component, DesignInfoAndTagAreKept) {
   TSample c(nullptr);
   c.SetDesignInfo(6);

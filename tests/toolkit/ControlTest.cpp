@@ -1,3 +1,4 @@
+#include "toolkit/Application.h"
 #include "toolkit/Edit.h"
 #include "toolkit/Forms.h"
 #include "toolkit/Label.h"
@@ -9,6 +10,8 @@
 #include "support/TestSupport.h"
 
 #include <QApplication>
+#include <QMouseEvent>
+#include <QTest>
 
 #include <ostream>
 
@@ -64,6 +67,57 @@ TEST(ControlBounds, BoundsAreTheWidgetGeometryAndBack) {
   QApplication::processEvents();
   EXPECT_EQ(form.Width(), 420);
   EXPECT_EQ(form.Height(), 310);
+}
+
+TEST(ControlBounds, AFormWithAFixedBorderTakesTheBoundsItIsGivenInsideAParent) {
+  TForm window(nullptr);
+  window.SetBounds(0, 0, 400, 300);
+  auto* inner = new TForm(&window);
+  inner->SetBorderStyle(TFormBorderStyle::bsNone);  // fixed at its window size so far
+  inner->SetParent(&window);
+  inner->SetBounds(2, 2, 350, 260);
+  inner->SetVisible(true);
+  EXPECT_EQ(inner->Widget()->geometry(), QRect(2, 2, 350, 260));
+}
+
+TEST(Focus, AClickOnAPanelOrABarePartOfTheFormLeavesTheFocusWhereItIs) {
+  TForm form(nullptr);
+  form.SetBounds(100, 100, 300, 200);
+  auto* panel = new TPanel(&form);
+  panel->SetParent(&form);
+  panel->SetBounds(0, 0, 150, 100);
+  auto* edit = new TEdit(&form);
+  edit->SetParent(&form);
+  edit->SetBounds(160, 10, 100, 21);
+  form.ShowForm();
+  form.Widget()->activateWindow();
+  QApplication::processEvents();
+  edit->SetFocus();
+  ASSERT_TRUE(edit->Focused());
+  QTest::mouseClick(panel->Widget(), Qt::LeftButton, {}, QPoint(20, 20));
+  EXPECT_TRUE(edit->Focused());
+  QTest::mouseClick(form.Widget(), Qt::LeftButton, {}, QPoint(200, 150));
+  EXPECT_TRUE(edit->Focused());
+}
+
+TEST(CursorClip, AMoveOutsideTheRectangleIsBroughtBackToItsEdge) {
+  TForm form(nullptr);
+  form.ShowForm();
+  QWidget* widget = form.Widget();
+  auto move = [widget](QPoint screen) {
+    QMouseEvent event(QEvent::MouseMove, widget->mapFromGlobal(screen), screen, Qt::NoButton, Qt::LeftButton, {});
+    QCoreApplication::sendEvent(widget, &event);
+  };
+  QCursor::setPos(120, 120);
+  Application().ClipCursor(QRect(100, 100, 50, 50));
+  move(QPoint(300, 120));
+  EXPECT_EQ(QCursor::pos(), QPoint(149, 120));
+  // A move inside leaves the pointer alone, wherever the platform last put it.
+  move(QPoint(110, 110));
+  EXPECT_EQ(QCursor::pos(), QPoint(149, 120));
+  Application().ClipCursor(QRect());
+  move(QPoint(300, 120));
+  EXPECT_EQ(QCursor::pos(), QPoint(149, 120));
 }
 
 TEST(ControlBounds, ConstraintsLimitTheSize) {
@@ -124,7 +178,7 @@ TEST(Anchoring, ExplicitBoundsStartANewReference) {
   parent->SetBounds(0, 0, 200, 100);
   auto* child = new TPanel(&form);
   child->SetParent(parent);
-  child->SetAnchors(IntToAnchors(6));
+  child->SetAnchors(kAnchorTop + kAnchorRight);
   child->SetBounds(100, 10, 50, 10);
   parent->SetBounds(0, 0, 250, 100);
   EXPECT_EQ(child->Left(), 150);
@@ -140,7 +194,7 @@ TEST(Anchoring, NoAnchoringWhileLoading) {
   parent->SetBounds(0, 0, 200, 100);
   auto* child = new TPanel(&form);
   child->SetParent(parent);
-  child->SetAnchors(IntToAnchors(12));
+  child->SetAnchors(kAnchorRight + kAnchorBottom);
   child->SetBounds(20, 30, 50, 10);
   parent->BeginLoading();
   parent->SetBounds(0, 0, 300, 200);

@@ -3,8 +3,8 @@
 #include "toolkit/PropAccess.h"
 #include "toolkit/Variant.h"
 
-#include "WidgetDriver.h"
 #include "support/TestSupport.h"
+#include "support/WidgetDriver.h"
 
 #include <QApplication>
 #include <QCheckBox>

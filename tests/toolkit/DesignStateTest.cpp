@@ -1,10 +1,13 @@
+#include "toolkit/ControlAdapter.h"
 #include "toolkit/DesignerHook.h"
 #include "toolkit/Edit.h"
 #include "toolkit/Forms.h"
+#include "toolkit/OverlayCanvas.h"
 #include "toolkit/Panel.h"
 
 #include "support/TestSupport.h"
 
+#include <QAbstractScrollArea>
 #include <QApplication>
 #include <QTest>
 
@@ -113,6 +116,66 @@ TEST_F(DesignState, HookHearsTheFormsComponentsComeAndGo) {
   using Entry = std::pair<TPersistent*, QString>;
   // The edit is whole when it goes: its class is still its own.
   EXPECT_EQ(hook.notifications, (std::vector<Entry>{{added, "insert"}, {added, "TEdit"}}));
+}
+
+TEST_F(DesignState, AControlHearsWhenItLosesTheMouseCapture) {
+  panel->SetDesigning(true);
+  panel->SetMouseCapture(true);
+  EXPECT_EQ(TControl::CaptureControl(), panel);
+  hook.seen.clear();
+  edit->SetMouseCapture(true);
+  EXPECT_TRUE(hook.Saw(panel, TMessageKind::CaptureChanged));
+  EXPECT_FALSE(hook.Saw(edit, TMessageKind::CaptureChanged));
+  edit->SetMouseCapture(false);
+  EXPECT_TRUE(hook.Saw(edit, TMessageKind::CaptureChanged));
+  EXPECT_EQ(TControl::CaptureControl(), nullptr);
+}
+
+TEST_F(DesignState, InnerEditorsShowTheControlsPointerWhileDesigned) {
+  auto* memo = new TMemo(panel);
+  memo->SetParent(panel);
+  memo->SetBounds(10, 50, 120, 60);
+  QWidget* text = static_cast<QAbstractScrollArea*>(memo->Widget())->viewport();
+  ASSERT_EQ(text->cursor().shape(), Qt::IBeamCursor);
+  panel->SetDesigning(true);
+  EXPECT_EQ(text->cursor().shape(), Qt::ArrowCursor);
+  panel->SetDesigning(false);
+  EXPECT_EQ(text->cursor().shape(), Qt::IBeamCursor);
+}
+
+TEST_F(DesignState, WidgetsOfOthersInsideAControlKeepTheirEvents) {
+  panel->SetDesigning(true);
+  auto* foreign = new QWidget;
+  TControlAdapter::MarkForeign(foreign);
+  foreign->setParent(panel->Widget());
+  foreign->setGeometry(200, 10, 20, 20);
+  foreign->setAttribute(Qt::WA_NoMousePropagation);
+  foreign->show();
+  auto* own = new QWidget(panel->Widget());  // an inner widget of the panel
+  own->setGeometry(200, 40, 20, 20);
+  own->show();
+  hook.seen.clear();
+  QTest::mouseClick(foreign, Qt::LeftButton, {}, QPoint(5, 5));
+  EXPECT_FALSE(hook.Saw(panel, TMessageKind::MouseDown));
+  QTest::mouseClick(own, Qt::LeftButton, {}, QPoint(5, 5));
+  EXPECT_TRUE(hook.Saw(panel, TMessageKind::MouseDown));
+}
+
+TEST_F(DesignState, ADesignedFrameLetsItsSurfaceShowThrough) {
+  auto* frame = new TFrame(panel);
+  frame->SetParent(panel);
+  frame->SetBounds(150, 100, 100, 80);
+  frame->SetColor(clYellow);
+  panel->SetColor(clBlue);
+  QApplication::processEvents();
+  const QPoint inside(200, 150);
+  EXPECT_EQ(panel->Widget()->grab().toImage().pixelColor(inside), ColorToQColor(clYellow));
+  frame->SetDesigning(true);
+  QApplication::processEvents();
+  EXPECT_EQ(panel->Widget()->grab().toImage().pixelColor(inside), ColorToQColor(clBlue));
+  // A drawing surface over the frame pictures it as the window shows it.
+  TOverlayCanvas overlay(*frame);
+  EXPECT_EQ(overlay.Image().pixelColor(50, 50), ColorToQColor(clBlue));
 }
 
 // A control that logs its requests.

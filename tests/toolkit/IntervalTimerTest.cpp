@@ -4,7 +4,7 @@
 #include "toolkit/IntervalTimer.h"
 #include "toolkit/StoredBounds.h"
 
-#include "WidgetDriver.h"
+#include "support/WidgetDriver.h"
 #include "support/TestSupport.h"
 
 namespace {

@@ -5,8 +5,8 @@
 #include "toolkit/PropAccess.h"
 #include "toolkit/SysUtils.h"
 
-#include "WidgetDriver.h"
 #include "support/TestSupport.h"
+#include "support/WidgetDriver.h"
 
 #include <QApplication>
 #include <QHeaderView>

@@ -4,7 +4,7 @@
 #include "toolkit/PopupList.h"
 #include "toolkit/SystemLook.h"
 
-#include "WidgetDriver.h"
+#include "support/WidgetDriver.h"
 #include "support/TestSupport.h"
 
 #include <QApplication>

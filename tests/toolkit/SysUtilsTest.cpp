@@ -2,6 +2,7 @@
 #include "toolkit/Variant.h"
 
 #include "support/TestSupport.h"
+#include "support/WidgetDriver.h"
 
 #include <ostream>
 
@@ -75,10 +76,9 @@ TEST(Conversions, FloatsFollowTheLocale) {
   EXPECT_EQ(FloatToStrG(123.456, 15), "123.456");
   EXPECT_DOUBLE_EQ(StrToFloat("2.5"), 2.5);
   EXPECT_THROW(StrToFloat("2,5x"), EConvertError);
-  QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+  const LocalePin german(QLocale(QLocale::German, QLocale::Germany));
   EXPECT_EQ(FloatToStrG(2.5), "2,5");
   EXPECT_DOUBLE_EQ(StrToFloat("2,5"), 2.5);
-  QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
 }
 
 TEST(Conversions, TrimAndCompare) {
@@ -111,6 +111,34 @@ TEST(Variant, TextConversions) {
   } catch (const EVariantError& e) {
     EXPECT_EQ(e.Message(), "Could not convert variant of type (Null) into type (Integer)");
   }
+}
+
+struct LinesCase {
+  const char* text;
+  QStringList lines;
+};
+
+void PrintTo(const LinesCase& c, std::ostream* os) { *os << QString::fromUtf8(c.text).toStdString(); }
+
+class LineSplitting : public ::testing::TestWithParam<LinesCase> {};
+
+TEST_P(LineSplitting, EndsLinesAtCrLfLoneLfAndLoneCr) {
+  const QString text = QString::fromUtf8(GetParam().text);
+  QStringList lines;
+  for (const TLineSpan& span : LineSpans(text)) lines << text.mid(span.Start, span.Length);
+  EXPECT_EQ(lines, GetParam().lines);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, LineSplitting,
+                         ::testing::Values(LinesCase{"", {}}, LinesCase{"a", {"a"}}, LinesCase{"a\r\n", {"a"}},
+                                           LinesCase{"a\r\nb", {"a", "b"}}, LinesCase{"a\nb\rc", {"a", "b", "c"}},
+                                           LinesCase{"a\n\rb", {"a", "", "b"}}, LinesCase{"\r\n\r\n", {"", ""}},
+                                           LinesCase{"a\r\r\nb\n", {"a", "", "b"}}));
+
+TEST(RoundHalfEven, HalvesGoToTheEvenNeighbourAndTheRangeHolds) {
+  const std::pair<double, int> cases[] = {{0.5, 0}, {1.5, 2}, {2.5, 2}, {-0.5, 0}, {-1.5, -2}, {2.4999, 2},
+                                          {2.5001, 3}, {1e12, 2147483647}, {-1e12, -2147483647 - 1}};
+  for (const auto& [value, rounded] : cases) EXPECT_EQ(RoundHalfEven(value), rounded) << value;
 }
 
 TEST(Variant, DatesCountDaysFrom1899) {

@@ -3,8 +3,8 @@
 #include "toolkit/SysUtils.h"
 #include "toolkit/Timer.h"
 
-#include "WidgetDriver.h"
 #include "support/TestSupport.h"
+#include "support/WidgetDriver.h"
 
 #include <ostream>
 

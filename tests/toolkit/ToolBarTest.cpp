@@ -7,8 +7,8 @@
 #include "toolkit/SysUtils.h"
 #include "toolkit/ToolBar.h"
 
-#include "WidgetDriver.h"
 #include "support/TestSupport.h"
+#include "support/WidgetDriver.h"
 
 #include <QApplication>
 #include <QHelpEvent>

@@ -3,8 +3,8 @@
 #include "toolkit/SysUtils.h"
 #include "toolkit/TreeView.h"
 
-#include "WidgetDriver.h"
 #include "support/TestSupport.h"
+#include "support/WidgetDriver.h"
 
 #include <QApplication>
 #include <QTreeWidget>

@@ -2,6 +2,7 @@
 // events, waiting for the event loop, and a default locale pinned for one test.
 #pragma once
 
+#include <QEvent>
 #include <QLocale>
 #include <QPoint>
 
@@ -10,6 +11,10 @@
 class QWidget;
 class TComponent;
 
+// A mouse event as the window system delivers it: at a point on the screen,
+// with the button that changed, the buttons held and the modifier keys.
+void SendMouseEvent(QWidget* widget, QEvent::Type type, const QPoint& screen, Qt::MouseButton button,
+                    Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers = {});
 // A left-button press and release at a point of the widget (its own coordinates).
 void ClickWidget(QWidget* widget, const QPoint& pos);
 // A left-button double click at a point of the widget.

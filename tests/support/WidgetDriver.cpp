@@ -1,4 +1,4 @@
-#include "WidgetDriver.h"
+#include "support/WidgetDriver.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -6,11 +6,16 @@
 #include <QThread>
 #include <QWidget>
 
+void SendMouseEvent(QWidget* widget, QEvent::Type type, const QPoint& screen, Qt::MouseButton button,
+                    Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers) {
+  QMouseEvent event(type, QPointF(widget->mapFromGlobal(screen)), QPointF(screen), button, buttons, modifiers);
+  QApplication::sendEvent(widget, &event);
+}
+
 namespace {
 
 void SendMouse(QWidget* widget, QEvent::Type type, const QPoint& pos, Qt::MouseButtons buttons) {
-  QMouseEvent event(type, QPointF(pos), QPointF(widget->mapToGlobal(pos)), Qt::LeftButton, buttons, Qt::NoModifier);
-  QApplication::sendEvent(widget, &event);
+  SendMouseEvent(widget, type, widget->mapToGlobal(pos), Qt::LeftButton, buttons);
 }
 
 }  // namespace
