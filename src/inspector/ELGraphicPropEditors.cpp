@@ -16,8 +16,9 @@ VORNIK_DEFINE_PROP_EDITOR(TELFontCharsetPropEditor, TELIntegerPropEditor)
 VORNIK_DEFINE_PROP_EDITOR(TELFontNamePropEditor, TELStringPropEditor)
 VORNIK_DEFINE_PROP_EDITOR(TELImeNamePropEditor, TELStringPropEditor)
 VORNIK_DEFINE_PROP_EDITOR(TELFontPropEditor, TELClassPropEditor)
-VORNIK_DEFINE_PROP_EDITOR(TELPenStylePropEditor, TELEnumPropEditor)
-VORNIK_DEFINE_PROP_EDITOR(TELBrushStylePropEditor, TELEnumPropEditor)
+VORNIK_DEFINE_PROP_EDITOR(TELStyleSamplePropEditor, TELEnumPropEditor)
+VORNIK_DEFINE_PROP_EDITOR(TELPenStylePropEditor, TELStyleSamplePropEditor)
+VORNIK_DEFINE_PROP_EDITOR(TELBrushStylePropEditor, TELStyleSamplePropEditor)
 VORNIK_DEFINE_PROP_EDITOR(TELStringsPropEditor, TELClassPropEditor)
 
 using A = TELPropEditorAttribute;
@@ -190,16 +191,16 @@ void TELFontPropEditor::Edit() {
 
 // ---- pen and brush styles ----
 
-TELPropEditorAttributes TELPenStylePropEditor::GetAttributes() {
+TELPropEditorAttributes TELStyleSamplePropEditor::GetAttributes() {
   const TELPropEditorAttributes attributes = TELEnumPropEditor::GetAttributes();
   return attributes.Empty() ? attributes : attributes + TELPropEditorAttributes{A::eaOwnerDrawValues};
 }
 
-void TELPenStylePropEditor::ListMeasureHeight(const QString&, TCanvas& canvas, int& height) {
+void TELStyleSamplePropEditor::ListMeasureHeight(const QString&, TCanvas& canvas, int& height) {
   height = SampleHeight(canvas) + 2;
 }
 
-void TELPenStylePropEditor::ListMeasureWidth(const QString&, TCanvas& canvas, int& width) {
+void TELStyleSamplePropEditor::ListMeasureWidth(const QString&, TCanvas& canvas, int& width) {
   width += 2 * SampleHeight(canvas);
 }
 
@@ -228,19 +229,6 @@ void TELPenStylePropEditor::ListDrawValue(const QString& value, TCanvas& canvas,
   canvas.Pen().SetStyle(penStyle);
   canvas.Pen().SetColor(penColor);
   DrawEntryText(canvas, rect, sampleRight, value);
-}
-
-TELPropEditorAttributes TELBrushStylePropEditor::GetAttributes() {
-  const TELPropEditorAttributes attributes = TELEnumPropEditor::GetAttributes();
-  return attributes.Empty() ? attributes : attributes + TELPropEditorAttributes{A::eaOwnerDrawValues};
-}
-
-void TELBrushStylePropEditor::ListMeasureHeight(const QString&, TCanvas& canvas, int& height) {
-  height = SampleHeight(canvas) + 2;
-}
-
-void TELBrushStylePropEditor::ListMeasureWidth(const QString&, TCanvas& canvas, int& width) {
-  width += 2 * SampleHeight(canvas);
 }
 
 void TELBrushStylePropEditor::ListDrawValue(const QString& value, TCanvas& canvas, const QRect& rect, bool) {

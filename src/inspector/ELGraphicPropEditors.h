@@ -75,23 +75,27 @@ class TELFontPropEditor : public TELClassPropEditor {
   void Edit() override;
 };
 
-// A pen style, listed with a line drawn in each style.
-class TELPenStylePropEditor : public TELEnumPropEditor {
-  VORNIK_PROP_EDITOR_CLASS(TELPenStylePropEditor)
+// An enumeration listed with a sample of each value left of its name, as
+// wide as two text heights.
+class TELStyleSamplePropEditor : public TELEnumPropEditor {
+  VORNIK_PROP_EDITOR_CLASS(TELStyleSamplePropEditor)
   using TELEnumPropEditor::TELEnumPropEditor;
   TELPropEditorAttributes GetAttributes() override;
   void ListMeasureHeight(const QString& value, TCanvas& canvas, int& height) override;
   void ListMeasureWidth(const QString& value, TCanvas& canvas, int& width) override;
+};
+
+// A pen style, listed with a line drawn in each style.
+class TELPenStylePropEditor : public TELStyleSamplePropEditor {
+  VORNIK_PROP_EDITOR_CLASS(TELPenStylePropEditor)
+  using TELStyleSamplePropEditor::TELStyleSamplePropEditor;
   void ListDrawValue(const QString& value, TCanvas& canvas, const QRect& rect, bool selected) override;
 };
 
 // A brush style, listed with a square filled in each style.
-class TELBrushStylePropEditor : public TELEnumPropEditor {
+class TELBrushStylePropEditor : public TELStyleSamplePropEditor {
   VORNIK_PROP_EDITOR_CLASS(TELBrushStylePropEditor)
-  using TELEnumPropEditor::TELEnumPropEditor;
-  TELPropEditorAttributes GetAttributes() override;
-  void ListMeasureHeight(const QString& value, TCanvas& canvas, int& height) override;
-  void ListMeasureWidth(const QString& value, TCanvas& canvas, int& width) override;
+  using TELStyleSamplePropEditor::TELStyleSamplePropEditor;
   void ListDrawValue(const QString& value, TCanvas& canvas, const QRect& rect, bool selected) override;
 };
 

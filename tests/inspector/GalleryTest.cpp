@@ -10,16 +10,10 @@
 #include "toolkit/Screen.h"
 
 #include <QApplication>
-#include <QSet>
+
+#include "support/TestSupport.h"
 
 namespace {
-
-int ColourCount(const QImage& image, const QRect& rect) {
-  QSet<QRgb> colours;
-  for (int y = rect.top(); y <= rect.bottom(); ++y)
-    for (int x = rect.left(); x <= rect.right(); ++x) colours.insert(image.pixel(x, y));
-  return static_cast<int>(colours.size());
-}
 
 QString PicturePath(const char* name) { return QStringLiteral(VORNIK_BINARY_DIR "/%1.png").arg(name); }
 
