@@ -52,6 +52,15 @@ void TELPropEditor::ForgetInstance(const TObject* instance) {
     if (e.Instance == instance) e.Instance = nullptr;
 }
 
+void TELPropEditor::ForgetInstancesIf(const std::function<bool(const TObject* instance)>& gone) {
+  for (TELPropEntry& e : *m_props)
+    if (e.Instance && gone(e.Instance)) e.Instance = nullptr;
+}
+
+bool TELPropEditor::AllInstancesPresent() const {
+  return std::all_of(m_props->begin(), m_props->end(), [](const TELPropEntry& e) { return e.Instance != nullptr; });
+}
+
 QString TELPropEditor::GetValue() { return QStringLiteral("(Unknown)"); }
 void TELPropEditor::SetValue(const QString&) {}
 TELPropEditorAttributes TELPropEditor::GetAttributes() { return {TELPropEditorAttribute::eaMultiSelect}; }

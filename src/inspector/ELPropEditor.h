@@ -64,6 +64,16 @@ class TELPropEditorClass {
   static const TELPropEditorClass& StaticClass();                    \
   const TELPropEditorClass& ClassType() const override { return StaticClass(); }
 
+// Defines the class description of an editor class that is made by class.
+#define VORNIK_DEFINE_PROP_EDITOR(E, Base)                                                                  \
+  const TELPropEditorClass& E::StaticClass() {                                                              \
+    static const TELPropEditorClass info(#E, &Base::StaticClass(),                                         \
+                                         [](int n) -> std::unique_ptr<TELPropEditor> {                      \
+                                           return std::make_unique<E>(n);                                   \
+                                         });                                                                \
+    return info;                                                                                            \
+  }
+
 // One (object, property) pair of an editor. The object is none once it has
 // gone away (the inspector hears of that and rebuilds its rows).
 struct TELPropEntry {
@@ -114,6 +124,10 @@ class TELPropEditor {
   void SetPropEntry(int index, TObject* instance, const TPropInfo* prop);
   // An object that goes away leaves every pair that held it.
   void ForgetInstance(const TObject* instance);
+  // Every pair whose object `gone` picks drops it.
+  void ForgetInstancesIf(const std::function<bool(const TObject* instance)>& gone);
+  // No pair has lost its object: a dialog's choice may be written.
+  bool AllInstancesPresent() const;
 
   // Reads pair `index`; a pair whose object has gone reads as empty.
   int64_t GetOrdValueAt(int index) const;

@@ -265,8 +265,17 @@ void TELCustomPropertyInspector::Notification(TComponent* component, TOperation 
   // The going object is compared by its address only.
   const TObject* gone = component;
   m_objects.erase(std::remove(m_objects.begin(), m_objects.end(), gone), m_objects.end());
-  ForEachItem([gone](TELPropertyInspectorItem& item) {
-    if (item.Editor()) item.Editor()->ForgetInstance(gone);
+  // Sub-rows may also hold objects that belong to the going one (its font,
+  // its lines), which no address tells apart: a sub-row keeps only objects
+  // that are inspected or watched, until the rows are built again.
+  auto known = [this](const TObject* o) {
+    return std::find(m_objects.begin(), m_objects.end(), o) != m_objects.end() ||
+           std::find(m_watched.begin(), m_watched.end(), o) != m_watched.end();
+  };
+  ForEachItem([&](TELPropertyInspectorItem& item) {
+    if (!item.Editor()) return;
+    item.Editor()->ForgetInstance(gone);
+    if (item.Parent()) item.Editor()->ForgetInstancesIf([&](const TObject* o) { return !known(o); });
   });
   m_objectsGone = true;
   if (!IsDestroying()) Rebuild();

@@ -2,6 +2,7 @@
 
 #include "toolkit/Application.h"
 #include "toolkit/Canvas.h"
+#include "toolkit/SystemLook.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -67,8 +68,7 @@ const TClassInfo& TELPropsPageInplaceEdit::StaticClass() {
   return info;
 }
 
-TELPropsPageInplaceEdit::TELPropsPageInplaceEdit(TELCustomPropsPage* page)
-    : TWinControl(page), m_page(page), m_pickList(std::make_unique<TDropDownList>()) {
+TELPropsPageInplaceEdit::TELPropsPageInplaceEdit(TELCustomPropsPage* page) : TWinControl(page), m_page(page) {
   auto* widget = new QWidget;
   m_lineEdit = new QLineEdit(widget);
   m_lineEdit->setFrame(false);
@@ -83,22 +83,40 @@ TELPropsPageInplaceEdit::TELPropsPageInplaceEdit(TELCustomPropsPage* page)
   });
   AttachWidget(widget);
   SetTabStop(true);
-  m_pickList->SetOpenerWidget(m_button);
-  m_pickList->OnChoose = [this](int index) { m_page->Locked([&] { ListChosen(index); }); };
-  m_pickList->OnMeasureItem = [this](int index, int& height) {
+  m_pickListPopup = new TPopupWindow(this);
+  m_pickList = new TPopupListBox(this);
+  m_pickList->SetParent(m_pickListPopup);
+  m_pickList->SetHotTrack(true);
+  m_pickList->OnChoose = [this](TObject*, int index) {
+    m_page->Locked([&] {
+      CloseUp(false);
+      ListChosen(index);
+    });
+  };
+  m_pickList->OnMeasureItem = [this](TObject*, int index, int& height) {
     if (TELPropsPageItem* item = m_page->ActiveItem()) {
       TBitmap scratch(1, 1);
       scratch.Canvas().Font().Assign(&m_pickList->Font());
       item->ListMeasureHeight(m_pickList->Items()[index], scratch.Canvas(), height);
     }
   };
-  m_pickList->OnDrawItem = [this](TCanvas& canvas, int index, const QRect& rect, bool selected) {
-    if (TELPropsPageItem* item = m_page->ActiveItem())
-      item->ListDrawValue(m_pickList->Items()[index], canvas, rect, selected);
-  };
+  ListFontChanged();
 }
 
-TELPropsPageInplaceEdit::~TELPropsPageInplaceEdit() { m_pickList->CloseUp(); }
+TELPropsPageInplaceEdit::~TELPropsPageInplaceEdit() {
+  m_pickList->OnChoose = nullptr;
+  m_pickList->OnMeasureItem = nullptr;
+  m_pickList->OnDrawItem = nullptr;
+}
+
+void TELPropsPageInplaceEdit::DrawListValue(TCanvas& canvas, int index, const QRect& rect, TOwnerDrawState state) {
+  const bool selected = state.Contains(TOwnerDrawStateFlag::odSelected);
+  canvas.Brush().SetColor(selected ? clHighlight : m_pickList->Color());
+  canvas.Font().SetColor(selected ? clHighlightText : m_pickList->Font().Color());
+  canvas.FillRect(rect);
+  if (TELPropsPageItem* item = m_page->ActiveItem())
+    item->ListDrawValue(m_pickList->Items()[index], canvas, rect, selected);
+}
 
 QString TELPropsPageInplaceEdit::Text() const { return m_lineEdit->text(); }
 
@@ -167,41 +185,66 @@ void TELPropsPageInplaceEdit::BoundsChanged(bool sizeChanged) {
 void TELPropsPageInplaceEdit::FontChanged() {
   TWinControl::FontChanged();
   m_lineEdit->setFont(Font().ToQFont());
+  ListFontChanged();
+}
+
+void TELPropsPageInplaceEdit::ListFontChanged() {
+  m_pickList->Font().Assign(&Font());
+  TBitmap scratch(1, 1);
+  scratch.Canvas().Font().Assign(&m_pickList->Font());
+  m_pickList->SetItemHeight(scratch.Canvas().TextHeight(QStringLiteral("Wg")));
 }
 
 void TELPropsPageInplaceEdit::DropDown() {
   TELPropsPageItem* item = m_page->ActiveItem();
   if (ListVisible() || !item) return;
-  TDropDownList& list = *m_pickList;
-  list.Font().Assign(&Font());
+  TPopupListBox& list = *m_pickList;
+  // The list has the editor's font (and its text height as the row height)
+  // and takes its colours.
   const QPalette palette = m_lineEdit->palette();
-  list.SetColors(QColorToColor(palette.color(QPalette::Base)), QColorToColor(palette.color(QPalette::Text)));
-  list.SetOwnerDraw(item->OwnerDrawValues());
-  QStringList values;
-  item->GetValues(values);
-  list.SetItems(values);
-  const int shown = m_dropDownRows > 0 ? std::min(m_dropDownRows, list.Count()) : list.Count();
-  // As wide as the editor, or as the widest entry needs.
+  const TColor background = QColorToColor(palette.color(QPalette::Base));
+  list.SetColor(background);
+  list.Font().SetColor(QColorToColor(palette.color(QPalette::Text)));
+  m_pickListPopup->SetColor(background);
   TBitmap scratch(1, 1);
   TCanvas& canvas = scratch.Canvas();
   canvas.Font().Assign(&list.Font());
-  int client = Width() - 2 * TDropDownList::kFrame;
+  const bool ownerDraw = item->OwnerDrawValues();
+  list.SetVariableHeights(ownerDraw);
+  if (ownerDraw) {
+    list.OnDrawItem = [this](TObject*, TCanvas& c, int index, const QRect& rect, TOwnerDrawState state) {
+      DrawListValue(c, index, rect, state);
+    };
+  } else {
+    list.OnDrawItem = nullptr;
+  }
+  QStringList values;
+  item->GetValues(values);
+  const TStringList entries(values);
+  list.SetItemIndex(-1);
+  list.SetTopIndex(0);
+  list.Items().Assign(&entries);
+  const int shown = m_dropDownRows > 0 ? std::min(m_dropDownRows, list.Count()) : list.Count();
+  // As wide as the editor, or as the widest entry needs.
+  int client = Width() - 2 * kListFrame;
   for (const QString& value : values) {
     int width = canvas.TextWidth(value);
-    if (item->OwnerDrawValues()) item->ListMeasureWidth(value, canvas, width);
+    if (ownerDraw) item->ListMeasureWidth(value, canvas, width);
     client = std::max(client, width + 4);
   }
-  const int bar = shown < list.Count() ? list.ScrollBarWidth() : 0;
-  const QSize size(client + 2 * TDropDownList::kFrame + bar, list.HeightForRows(shown));
+  const int bar = shown < list.Count() ? VerticalScrollBarWidth() : 0;
+  const int rowsHeight = list.Count() == 0 ? kEmptyListHeight - 2 * kListFrame : list.RowsHeight(0, shown);
+  const QSize size(client + 2 * kListFrame + bar, rowsHeight + 2 * kListFrame);
+  list.SetBounds(kListFrame, kListFrame, size.width() - 2 * kListFrame, rowsHeight);
+  m_pickListPopup->Popup(this, size);
   list.SetItemIndex(Text().isEmpty() ? -1 : static_cast<int>(values.indexOf(Text())));
-  list.DropDown(QRect(ClientToScreen(QPoint(0, 0)), QSize(Width(), Height())), size);
   m_lineEdit->update();
 }
 
 void TELPropsPageInplaceEdit::CloseUp(bool accept) {
   if (!ListVisible()) return;
   const int index = m_pickList->ItemIndex();
-  m_pickList->CloseUp();
+  m_pickListPopup->ClosePopup();
   if (accept && index >= 0) ListChosen(index);
 }
 
@@ -290,7 +333,7 @@ void TELPropsPageInplaceEdit::KeyDown(uint16_t& key, TShiftState shift) {
   if (ListVisible()) {
     if (key == VK_RETURN || ((key == VK_UP || key == VK_DOWN) && alt) || key == VK_F4) CloseUp(true);
     else if (key == VK_ESCAPE) CloseUp(false);
-    else if (!m_pickList->HandleKey(key)) return;
+    else if (!m_pickListPopup->HandleKey(key)) return;
     key = 0;
     return;
   }

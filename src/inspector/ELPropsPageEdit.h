@@ -6,7 +6,7 @@
 #pragma once
 
 #include "inspector/ELPropsPage.h"
-#include "toolkit/DropDownList.h"
+#include "toolkit/PopupList.h"
 
 class QLineEdit;
 
@@ -42,8 +42,10 @@ class TELPropsPageInplaceEdit : public TWinControl {
   // Rows the drop-down list shows without scrolling; 0 or less: all.
   int DropDownRows() const { return m_dropDownRows; }
   void SetDropDownRows(int value) { m_dropDownRows = value; }
-  TDropDownList& PickList() { return *m_pickList; }
-  bool ListVisible() const { return m_pickList->IsOpen(); }
+  // The value list and the popup window it drops down in.
+  TPopupListBox& PickList() { return *m_pickList; }
+  TPopupWindow& PickListPopup() { return *m_pickListPopup; }
+  bool ListVisible() const { return m_pickListPopup->IsOpen(); }
   // Opens the list of the active item's values under (or over) the editor.
   void DropDown();
   // Closes the list; with `accept` its current entry becomes the text and
@@ -66,11 +68,21 @@ class TELPropsPageInplaceEdit : public TWinControl {
   // The active item's next value (its double click), shown and selected.
   void NextValue();
   void ListChosen(int index);
+  // The list takes the editor's font; a row is the font's text high.
+  void ListFontChanged();
+  // An owner-drawn entry: the highlight or the list's colour, then the item draws the value.
+  void DrawListValue(TCanvas& canvas, int index, const QRect& rect, TOwnerDrawState state);
+
+  // The list sits inside the popup's frame: a line and a pixel of space on each side.
+  static constexpr int kListFrame = 2;
+  // The height of a list without entries.
+  static constexpr int kEmptyListHeight = 20;
 
   TELCustomPropsPage* m_page;
   QLineEdit* m_lineEdit = nullptr;
   Button* m_button = nullptr;
-  std::unique_ptr<TDropDownList> m_pickList;
+  TPopupWindow* m_pickListPopup = nullptr;
+  TPopupListBox* m_pickList = nullptr;
   bool m_readOnly = false;
   TELPropEditStyle m_editStyle = TELPropEditStyle::esSimple;
   bool m_buttonPressed = false;

@@ -1,19 +1,14 @@
 #include "inspector/ELStdPropEditors.h"
 
+#include "inspector/ELGraphicPropEditors.h"
+
+#include "toolkit/Graphics.h"
 #include "toolkit/KeyCodes.h"
 #include "toolkit/Messages.h"
 #include "toolkit/PropText.h"
+#include "toolkit/Strings.h"
 
 #include <array>
-
-#define VORNIK_DEFINE_PROP_EDITOR(E, Base)                                                                  \
-  const TELPropEditorClass& E::StaticClass() {                                                              \
-    static const TELPropEditorClass info(#E, &Base::StaticClass(),                                         \
-                                         [](int n) -> std::unique_ptr<TELPropEditor> {                      \
-                                           return std::make_unique<E>(n);                                   \
-                                         });                                                                \
-    return info;                                                                                            \
-  }
 
 // Sub-row editors are made by their parents, never by class.
 #define VORNIK_DEFINE_NESTED_PROP_EDITOR(E, Base)                                \
@@ -93,9 +88,21 @@ const TELPropEditorClass& ELDefaultEditorClass(const TPropInfo& prop) {
       {&Types::TModalResult(), &TELModalResultPropEditor::StaticClass()},
       {&Types::TTabOrder(), &TELTabOrderPropEditor::StaticClass()},
       {&Types::TShortCut(), &TELShortCutPropEditor::StaticClass()},
+      {&Types::TColor(), &TELColorPropEditor::StaticClass()},
+      {&Types::TCursor(), &TELCursorPropEditor::StaticClass()},
+      {&Types::TFontCharset(), &TELFontCharsetPropEditor::StaticClass()},
+      {&Types::TFontName(), &TELFontNamePropEditor::StaticClass()},
+      {&Types::TImeName(), &TELImeNamePropEditor::StaticClass()},
+      {&Types::TPenStyle(), &TELPenStylePropEditor::StaticClass()},
+      {&Types::TBrushStyle(), &TELBrushStylePropEditor::StaticClass()},
   };
   for (const auto& [t, editor] : byType)
     if (t == type) return *editor;
+  // Fonts and string lists by their classes, their descendants included.
+  if (type->Kind == TTypeKind::tkClass && type->ClassType) {
+    if (type->ClassType->InheritsFrom(TFont::StaticClass())) return TELFontPropEditor::StaticClass();
+    if (type->ClassType->InheritsFrom(TStrings::StaticClass())) return TELStringsPropEditor::StaticClass();
+  }
   switch (type->Kind) {
     case TTypeKind::tkInteger: return TELIntegerPropEditor::StaticClass();
     case TTypeKind::tkChar: return TELCharPropEditor::StaticClass();

@@ -34,6 +34,10 @@ QColor SystemColor(int index) {
     case 23: return p.color(QPalette::ToolTipText);
     case 24: return p.color(QPalette::ToolTipBase);
     case 26: return p.color(QPalette::Link);
+    case 27: return p.color(QPalette::Active, QPalette::Highlight).lighter(140);    // gradient of the active caption
+    case 28: return p.color(QPalette::Inactive, QPalette::Highlight).lighter(160);  // gradient of an inactive caption
+    case 29: return p.color(QPalette::Highlight);                                   // menu highlight
+    case 30: return p.color(QPalette::Window);                                      // menu bar
     default: return p.color(QPalette::Window);
   }
 }
@@ -54,3 +58,61 @@ TColor QColorToColor(const QColor& color) {
 }
 
 TColor ColorToRGB(TColor color) { return QColorToColor(ColorToQColor(color)); }
+
+TIdentMap ColorIdents() {
+  static const TIdentMapEntry map[] = {
+      {clBlack, "clBlack"},
+      {clMaroon, "clMaroon"},
+      {clGreen, "clGreen"},
+      {clOlive, "clOlive"},
+      {clNavy, "clNavy"},
+      {clPurple, "clPurple"},
+      {clTeal, "clTeal"},
+      {clGray, "clGray"},
+      {clSilver, "clSilver"},
+      {clRed, "clRed"},
+      {clLime, "clLime"},
+      {clYellow, "clYellow"},
+      {clBlue, "clBlue"},
+      {clFuchsia, "clFuchsia"},
+      {clAqua, "clAqua"},
+      {clWhite, "clWhite"},
+      {clMoneyGreen, "clMoneyGreen"},
+      {clSkyBlue, "clSkyBlue"},
+      {clCream, "clCream"},
+      {clMedGray, "clMedGray"},
+      {clActiveBorder, "clActiveBorder"},
+      {clActiveCaption, "clActiveCaption"},
+      {clAppWorkSpace, "clAppWorkSpace"},
+      {clBackground, "clBackground"},
+      {clBtnFace, "clBtnFace"},
+      {clBtnHighlight, "clBtnHighlight"},
+      {clBtnShadow, "clBtnShadow"},
+      {clBtnText, "clBtnText"},
+      {clCaptionText, "clCaptionText"},
+      {clDefault, "clDefault"},
+      {clGradientActiveCaption, "clGradientActiveCaption"},
+      {clGradientInactiveCaption, "clGradientInactiveCaption"},
+      {clGrayText, "clGrayText"},
+      {clHighlight, "clHighlight"},
+      {clHighlightText, "clHighlightText"},
+      {clHotLight, "clHotLight"},
+      {clInactiveBorder, "clInactiveBorder"},
+      {clInactiveCaption, "clInactiveCaption"},
+      {clInactiveCaptionText, "clInactiveCaptionText"},
+      {clInfoBk, "clInfoBk"},
+      {clInfoText, "clInfoText"},
+      {clMenu, "clMenu"},
+      {clMenuBar, "clMenuBar"},
+      {clMenuHighlight, "clMenuHighlight"},
+      {clMenuText, "clMenuText"},
+      {clNone, "clNone"},
+      {clScrollBar, "clScrollBar"},
+      {cl3DDkShadow, "cl3DDkShadow"},
+      {cl3DLight, "cl3DLight"},
+      {clWindow, "clWindow"},
+      {clWindowFrame, "clWindowFrame"},
+      {clWindowText, "clWindowText"},
+  };
+  return map;
+}

@@ -3,6 +3,8 @@
 // application palette.
 #pragma once
 
+#include "toolkit/IdentMap.h"
+
 #include <QColor>
 
 #include <cstdint>
@@ -36,6 +38,10 @@ constexpr TColor cl3DLight = kSystemColor | 22;
 constexpr TColor clInfoText = kSystemColor | 23;
 constexpr TColor clInfoBk = kSystemColor | 24;
 constexpr TColor clHotLight = kSystemColor | 26;
+constexpr TColor clGradientActiveCaption = kSystemColor | 27;
+constexpr TColor clGradientInactiveCaption = kSystemColor | 28;
+constexpr TColor clMenuHighlight = kSystemColor | 29;
+constexpr TColor clMenuBar = kSystemColor | 30;
 
 constexpr TColor clBlack = 0x000000;
 constexpr TColor clMaroon = 0x000080;
@@ -53,6 +59,10 @@ constexpr TColor clBlue = 0xFF0000;
 constexpr TColor clFuchsia = 0xFF00FF;
 constexpr TColor clAqua = 0xFFFF00;
 constexpr TColor clWhite = 0xFFFFFF;
+constexpr TColor clMoneyGreen = 0xC0DCC0;
+constexpr TColor clSkyBlue = 0xF0CAA6;
+constexpr TColor clCream = 0xF0FBFF;
+constexpr TColor clMedGray = 0xA4A0A0;
 constexpr TColor clNone = 0x1FFFFFFF;
 constexpr TColor clDefault = 0x20000000;
 
@@ -61,3 +71,7 @@ QColor ColorToQColor(TColor color);
 TColor QColorToColor(const QColor& color);
 // The plain RGB value (system colours resolved), red in the lowest byte.
 TColor ColorToRGB(TColor color);
+
+// The colour names a user reads and types: the 20 fixed colours, then the
+// system colours with clDefault and clNone among them, in that order.
+TIdentMap ColorIdents();

@@ -1,7 +1,10 @@
 // Cursor numbers as properties and the designer use them, mapped to Qt cursors.
 #pragma once
 
+#include "toolkit/IdentMap.h"
+
 #include <QCursor>
+#include <QImage>
 
 #include <cstdint>
 
@@ -32,5 +35,11 @@ constexpr TCursor crSizeAll = -22;
 
 // The Qt cursor of a cursor number; crDefault and unknown numbers give the arrow.
 Qt::CursorShape CursorShape(TCursor cursor);
-// The names of the cursor numbers, "crDefault" to "crSizeAll"; empty when unnamed.
-const char* CursorName(TCursor cursor);
+// The cursor names a user reads and types: crDefault to crSizeAll, then
+// crSize, a second name of crSizeAll (crNone has no name).
+TIdentMap CursorIdents();
+// The standard size of a cursor picture.
+QSize CursorPictureSize();
+// A picture of the cursor at the standard size, drawn in black and white on
+// a transparent ground; a null image for crNone and unknown numbers.
+QImage CursorPicture(TCursor cursor);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "toolkit/Colors.h"
+#include "toolkit/IdentMap.h"
 #include "toolkit/Component.h"
 
 #include <QFont>
@@ -14,6 +15,8 @@
 extern const char* const kDefaultFontName;
 constexpr int kDefaultFontHeight = -11;
 constexpr uint8_t DEFAULT_CHARSET = 1;
+// The names of the font character sets, "ANSI_CHARSET" to "OEM_CHARSET".
+TIdentMap CharsetIdents();
 
 class TGraphicsObject : public TPersistent {
  public:

@@ -598,7 +598,8 @@ void TPopupListBox::MouseDown(TMouseButton button, TShiftState shift, int x, int
 }
 
 void TPopupListBox::MouseMove(TShiftState shift, int x, int y) {
-  if (shift.Contains(TShiftStateFlag::ssLeft) && m_pressedIndex >= 0 && !m_multiSelect) {
+  const bool dragging = shift.Contains(TShiftStateFlag::ssLeft) && m_pressedIndex >= 0;
+  if ((dragging || m_hotTrack) && !m_multiSelect) {
     const int index = ItemAtPos(QPoint(x, y));
     if (index >= 0 && index != m_itemIndex) SetItemIndex(index);
   }

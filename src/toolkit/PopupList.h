@@ -157,6 +157,11 @@ class TPopupListBox : public TCustomControl {
   // row is the highlighted one.
   bool MultiSelect() const { return m_multiSelect; }
   void SetMultiSelect(bool value);
+  // Without MultiSelect: the row under the pointer becomes the current one
+  // as the pointer moves over the list, no button held, as in the list of a
+  // combo box.
+  bool HotTrack() const { return m_hotTrack; }
+  void SetHotTrack(bool value) { m_hotTrack = value; }
   bool Selected(int index) const;
   void SetSelected(int index, bool value);
   int SelCount() const;
@@ -235,6 +240,7 @@ class TPopupListBox : public TCustomControl {
   int m_itemIndex = -1;
   int m_anchorIndex = -1;
   bool m_multiSelect = false;
+  bool m_hotTrack = false;
   bool m_checkBoxes = false;
   int m_topIndex = 0;
   int m_pressedIndex = -1;

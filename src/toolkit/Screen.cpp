@@ -31,6 +31,8 @@ int TScreen::Height() const {
 
 QStringList TScreen::Fonts() const { return QFontDatabase::families(); }
 
+QStringList TScreen::Imes() const { return {}; }
+
 void TScreen::SetCursor(TCursor value) {
   if (value == m_cursor) return;
   if (m_cursor != 0) QApplication::restoreOverrideCursor();

@@ -16,7 +16,11 @@ class TScreen {
   int PixelsPerInchOverride() const { return m_pixelsPerInch; }
   int Width() const;
   int Height() const;
+  // The installed screen font families, in the font database's order.
   QStringList Fonts() const;
+  // The installed input method names. Qt's input context names none (on
+  // Linux the one in use is chosen outside the program), so the list is empty.
+  QStringList Imes() const;
   // A screen-wide cursor (crHourGlass while busy); crDefault lets controls choose.
   TCursor Cursor() const { return m_cursor; }
   void SetCursor(TCursor value);

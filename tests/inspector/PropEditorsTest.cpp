@@ -45,8 +45,8 @@ INSTANTIATE_TEST_SUITE_P(
                  [](const TInspected& o) { return o.Count() == INT32_MIN; }},
         TextCase{"CardinalTop", "Big", "4294967295", "4294967295",
                  [](const TInspected& o) { return o.Big() == 4294967295u; }},
-        // An unnamed system colour written as the bits it is made of.
-        TextCase{"ColourBits", "Color", "$FF000019", "-16777191",
+        // An unnamed system colour written and shown as the bits it is made of.
+        TextCase{"ColourBits", "Color", "$FF000019", "$FF000019",
                  [](const TInspected& o) { return static_cast<uint32_t>(o.Color()) == 0xFF000019u; }},
         TextCase{"CharByCode", "Letter", "#65", "A", [](const TInspected& o) { return o.Letter() == 'A'; }},
         TextCase{"CharSpace", "Letter", " ", "#32", [](const TInspected& o) { return o.Letter() == ' '; }},
@@ -226,7 +226,7 @@ TEST_F(Editors, TheChoiceOfEditorFollowsTheTypeAndItsKind) {
       {"Result", "TELModalResultPropEditor"}, {"Order", "TELTabOrderPropEditor"},
       {"Huge", "TELInt64PropEditor"},        {"Value", "TELVariantPropEditor"},
       {"Detail", "TELClassPropEditor"},      {"Buddy", "TELComponentPropEditor"},
-      {"Color", "TELIntegerPropEditor"},
+      {"Color", "TELColorPropEditor"},
   };
   for (const auto& [row, editor] : cases) EXPECT_EQ(Row(row)->Editor()->ClassType().Name(), editor) << row;
   EXPECT_TRUE(Row("Caption")->AutoUpdate());

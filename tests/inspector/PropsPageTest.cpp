@@ -394,23 +394,24 @@ class DropDown : public PropsPage {
     page->SetRow(item->Row());
     return item;
   }
-  TDropDownList& List() { return page->InplaceEditor()->PickList(); }
+  TPopupListBox& List() { return page->InplaceEditor()->PickList(); }
+  TPopupWindow& Popup() { return page->InplaceEditor()->PickListPopup(); }
 };
 
 TEST_F(DropDown, AListWithoutEntriesIs20High) {
   ListRow(0);
   page->InplaceEditor()->DropDown();
-  ASSERT_TRUE(List().IsOpen());
-  EXPECT_EQ(List().ScreenRect().height(), 20);
+  ASSERT_TRUE(Popup().IsOpen());
+  EXPECT_EQ(Popup().BoundsRect().height(), 20);
 }
 
 TEST_F(DropDown, TwelveEntriesShowEightAndScroll) {
   ListRow(12);
   page->InplaceEditor()->DropDown();
-  EXPECT_EQ(List().ScreenRect().height(), 8 * List().ItemHeight() + 4);
+  EXPECT_EQ(Popup().BoundsRect().height(), 8 * List().ItemHeight() + 4);
   EXPECT_EQ(List().ItemIndex(), 3);
   EXPECT_EQ(List().MaxTopIndex(), 4);
-  EXPECT_GE(List().ScreenRect().width(), page->InplaceEditor()->Width());
+  EXPECT_GE(Popup().BoundsRect().width(), page->InplaceEditor()->Width());
 }
 
 TEST_F(DropDown, OwnerDrawnEntriesTakeTheHeightsTheItemMeasures) {
@@ -419,7 +420,7 @@ TEST_F(DropDown, OwnerDrawnEntriesTakeTheHeightsTheItemMeasures) {
   item->SetOwnerDrawValues(true);
   page->InplaceEditor()->DropDown();
   const int h = List().ItemHeight();
-  EXPECT_EQ(List().ScreenRect().height(), 4 + (h + 1) + (h + 4) + (h + 2));
+  EXPECT_EQ(Popup().BoundsRect().height(), 4 + (h + 1) + (h + 4) + (h + 2));
   List().Widget()->grab();
   EXPECT_EQ(item->drawn, QStringList({"a", "bbbb", "cc"}));
 }
@@ -428,14 +429,17 @@ TEST_F(DropDown, ItOpensBelowTheEditorOrAboveWithoutRoomOnItsScreen) {
   ListRow(5);
   const QRect editor(page->InplaceEditor()->ClientToScreen({0, 0}), page->InplaceEditor()->BoundsRect().size());
   const int height = 5 * List().ItemHeight() + 4;
-  List().SetScreenGeometry([&](const QPoint&) { return QRect(0, 0, 1000, editor.bottom() + height + 1); });
+  // A screen that reaches as far above the editor as the list needs: the
+  // popup is kept inside its screen.
+  const int top = editor.top() - height;
+  Popup().SetScreenGeometry([&](const QPoint&) { return QRect(0, top, 1000, editor.bottom() + height + 1 - top); });
   page->InplaceEditor()->DropDown();
-  EXPECT_EQ(List().ScreenRect().top(), editor.top() + editor.height());
-  EXPECT_EQ(List().ScreenRect().left(), editor.left());
+  EXPECT_EQ(Popup().BoundsRect().top(), editor.top() + editor.height());
+  EXPECT_EQ(Popup().BoundsRect().left(), editor.left());
   page->InplaceEditor()->CloseUp(false);
-  List().SetScreenGeometry([&](const QPoint&) { return QRect(0, 0, 1000, editor.bottom() + height - 1); });
+  Popup().SetScreenGeometry([&](const QPoint&) { return QRect(0, top, 1000, editor.bottom() + height - 1 - top); });
   page->InplaceEditor()->DropDown();
-  EXPECT_EQ(List().ScreenRect().top(), editor.top() - height);
+  EXPECT_EQ(Popup().BoundsRect().top(), editor.top() - height);
 }
 
 TEST_F(DropDown, ChoosingAnEntryCommitsItAndSelectsTheText) {
@@ -444,7 +448,7 @@ TEST_F(DropDown, ChoosingAnEntryCommitsItAndSelectsTheText) {
   QTest::keyClick(Edit(), Qt::Key_Down);
   EXPECT_EQ(List().ItemIndex(), 4);
   QTest::keyClick(Edit(), Qt::Key_Return);
-  EXPECT_FALSE(List().IsOpen());
+  EXPECT_FALSE(Popup().IsOpen());
   EXPECT_EQ(item->DisplayValue(), "v4");
   EXPECT_EQ(Edit()->selectedText(), "v4");
   page->InplaceEditor()->DropDown();
@@ -467,10 +471,10 @@ TEST_F(DropDown, ItClosesWithoutAChoiceOnEscapeRowChangeScrollAndRebuild) {
     page->Scroll(TELScrollCode::scTop);
     page->SetRow(item->Row());
     page->InplaceEditor()->DropDown();
-    ASSERT_TRUE(List().IsOpen());
+    ASSERT_TRUE(Popup().IsOpen());
     QTest::keyClick(Edit(), Qt::Key_Down);
     close();
-    EXPECT_FALSE(List().IsOpen());
+    EXPECT_FALSE(Popup().IsOpen());
     EXPECT_EQ(item->DisplayValue(), "v3");
   }
 }
@@ -482,9 +486,9 @@ TEST_F(DropDown, TheButtonOpensAndClosesTheList) {
   QWidget* target = editor->childAt(button);
   ASSERT_NE(target, nullptr);
   QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(editor, button));
-  EXPECT_TRUE(List().IsOpen());
+  EXPECT_TRUE(Popup().IsOpen());
   QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(editor, button));
-  EXPECT_FALSE(List().IsOpen());
+  EXPECT_FALSE(Popup().IsOpen());
 }
 
 // ---- drawing ----

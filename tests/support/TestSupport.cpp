@@ -3,7 +3,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
 #include <QRect>
+#include <QSet>
 
 #include <csignal>
 #include <ostream>
@@ -39,4 +41,11 @@ FileSizeLimit::FileSizeLimit(rlim_t bytes) {
 FileSizeLimit::~FileSizeLimit() {
   setrlimit(RLIMIT_FSIZE, &m_saved);
   std::signal(SIGXFSZ, m_previousHandler);
+}
+
+int ColourCount(const QImage& image, const QRect& rect) {
+  QSet<QRgb> colours;
+  for (int y = rect.top(); y <= rect.bottom(); ++y)
+    for (int x = rect.left(); x <= rect.right(); ++x) colours.insert(image.pixel(x, y));
+  return static_cast<int>(colours.size());
 }

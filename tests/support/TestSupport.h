@@ -14,6 +14,7 @@
 // Lets GoogleTest print Qt values in failure messages.
 void PrintTo(const QString& value, std::ostream* os);
 QT_BEGIN_NAMESPACE
+class QImage;
 class QRect;
 class QPoint;
 class QSize;
@@ -21,6 +22,9 @@ void PrintTo(const QRect& value, std::ostream* os);
 void PrintTo(const QPoint& value, std::ostream* os);
 void PrintTo(const QSize& value, std::ostream* os);
 QT_END_NAMESPACE
+
+// The number of different colours in a rectangle of a picture.
+int ColourCount(const QImage& image, const QRect& rect);
 
 // The bytes of a file; an empty array when it cannot be read.
 QByteArray ReadFileBytes(const QString& path);

@@ -21,16 +21,8 @@
 #include "support/TestSupport.h"
 
 #include <QApplication>
-#include <QSet>
 
 namespace {
-
-int ColourCount(const QImage& image, const QRect& rect) {
-  QSet<QRgb> colours;
-  for (int y = rect.top(); y <= rect.bottom(); ++y)
-    for (int x = rect.left(); x <= rect.right(); ++x) colours.insert(image.pixel(x, y));
-  return static_cast<int>(colours.size());
-}
 
 TEST(Gallery, EveryControlDrawsItself) {
   TForm form(nullptr);

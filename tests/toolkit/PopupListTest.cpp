@@ -297,6 +297,24 @@ TEST_F(PopupListTest, AReleaseOverThePressedRowChoosesIt) {
   EXPECT_EQ(chosen.size(), 2u);
 }
 
+TEST_F(PopupListTest, WithHotTrackTheRowUnderThePointerBecomesCurrent) {
+  auto move = [this](const QPoint& pos) {
+    QMouseEvent event(QEvent::MouseMove, QPointF(pos), QPointF(W()->mapToGlobal(pos)), Qt::NoButton, Qt::NoButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(W(), &event);
+  };
+  move(QPoint(10, 13 * 3 + 2));
+  EXPECT_EQ(list->ItemIndex(), -1);  // off: only a held button drags the current row
+  list->SetHotTrack(true);
+  move(QPoint(10, 13 * 3 + 2));
+  EXPECT_EQ(list->ItemIndex(), 3);
+  move(QPoint(10, 13 * 8 + 2));  // below the list: the row stays
+  EXPECT_EQ(list->ItemIndex(), 3);
+  list->SetMultiSelect(true);
+  move(QPoint(10, 13 * 5 + 2));
+  EXPECT_EQ(list->ItemIndex(), 3);  // several rows: the pointer highlights nothing
+}
+
 TEST_F(PopupListTest, TickBoxesToggleWithoutChoosing) {
   list->SetCheckBoxes(true);
   std::vector<int> ticked, chosen;
