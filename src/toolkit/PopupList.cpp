@@ -2,6 +2,7 @@
 
 #include "toolkit/Application.h"
 #include "toolkit/FreeWatch.h"
+#include "toolkit/ScopedValue.h"
 #include "toolkit/Screen.h"
 #include "toolkit/SystemLook.h"
 
@@ -302,11 +303,7 @@ void TPopupListBox::DeleteItem(int index) {
   if (m_itemIndex == index) m_itemIndex = -1;
   else if (m_itemIndex > index) --m_itemIndex;
   if (m_anchorIndex >= index) m_anchorIndex = -1;
-  m_keepState = true;
-  struct Reset {
-    bool& flag;
-    ~Reset() { flag = false; }
-  } reset{m_keepState};
+  const TScopedValue keepState(m_keepState, true);
   m_items->Delete(index);
 }
 
@@ -314,11 +311,7 @@ void TPopupListBox::ExchangeItems(int index1, int index2) {
   if (index1 < 0 || index2 < 0 || index1 >= Count() || index2 >= Count() || index1 == index2) return;
   std::swap(m_selected[static_cast<size_t>(index1)], m_selected[static_cast<size_t>(index2)]);
   std::swap(m_checked[static_cast<size_t>(index1)], m_checked[static_cast<size_t>(index2)]);
-  m_keepState = true;
-  struct Reset {
-    bool& flag;
-    ~Reset() { flag = false; }
-  } reset{m_keepState};
+  const TScopedValue keepState(m_keepState, true);
   m_items->Exchange(index1, index2);
 }
 
