@@ -2,6 +2,7 @@
 
 #include "inspector/ELPropsPageEdit.h"
 #include "toolkit/Application.h"
+#include "toolkit/ScopedValue.h"
 #include "toolkit/SysUtils.h"
 
 #include <QApplication>
@@ -241,17 +242,16 @@ void TELCustomPropsPage::ItemsChanged() {
 
 void TELCustomPropsPage::ReloadEditor() {
   TELPropsPageItem* item = ActiveItem();
-  m_loadingEditor = true;
-  struct Loaded {
-    bool& flag;
-    ~Loaded() { flag = false; }
-  } loaded{m_loadingEditor};
+  const TScopedValue loading(m_loadingEditor, true);
   m_editText = item ? item->DisplayValue() : QString();
   m_editItem = item;
   if (m_editor->Text() != m_editText) {
     m_editor->SetText(m_editText);
     // The start of a value that is longer than the cell shows.
     m_editor->SetSel(0, 0);
+  } else {
+    // The value as loaded is where the field's own undo starts.
+    m_editor->ForgetEdits();
   }
   const bool editable = CanEditModify();
   if (editable) m_editor->SetColors(clWindow, clWindowText);

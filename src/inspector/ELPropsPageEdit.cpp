@@ -5,8 +5,11 @@
 #include "toolkit/SystemLook.h"
 
 #include <QApplication>
+#include <QKeyEvent>
+#include <QKeySequence>
 #include <QLineEdit>
 #include <QPaintEvent>
+#include <QSignalBlocker>
 #include <QPainter>
 
 #include <algorithm>
@@ -63,6 +66,32 @@ class TELPropsPageInplaceEdit::Button : public QWidget {
   TELPropsPageInplaceEdit& m_editor;
 };
 
+namespace {
+
+// Undo and redo keys reach the text field only while its text has something
+// to undo or redo; otherwise they go on to the window's own keys (the
+// layout's undo), as if the field were not there.
+class TUndoKeysFilter : public QObject {
+ public:
+  explicit TUndoKeysFilter(QLineEdit* edit) : QObject(edit), m_edit(edit) {}
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (watched != m_edit || event->type() != QEvent::ShortcutOverride) return false;
+    auto* key = static_cast<QKeyEvent*>(event);
+    const bool undo = key->matches(QKeySequence::Undo);
+    const bool redo = key->matches(QKeySequence::Redo) || key->keyCombination() == QKeyCombination(Qt::CTRL | Qt::Key_Y);
+    if ((undo && !m_edit->isUndoAvailable()) || (redo && !m_edit->isRedoAvailable())) {
+      event->ignore();
+      return true;
+    }
+    return false;
+  }
+
+ private:
+  QLineEdit* m_edit;
+};
+
+}  // namespace
+
 const TClassInfo& TELPropsPageInplaceEdit::StaticClass() {
   static const TClassInfo info("TELPropsPageInplaceEdit", &TWinControl::StaticClass());
   return info;
@@ -73,6 +102,7 @@ TELPropsPageInplaceEdit::TELPropsPageInplaceEdit(TELCustomPropsPage* page) : TWi
   m_lineEdit = new QLineEdit(widget);
   m_lineEdit->setFrame(false);
   m_lineEdit->setTextMargins(0, 0, 0, 0);
+  m_lineEdit->installEventFilter(new TUndoKeysFilter(m_lineEdit));
   m_button = new Button(*this, widget);
   m_button->hide();
   // The editor takes the focus like a field; the text field inside has it.
@@ -121,6 +151,18 @@ void TELPropsPageInplaceEdit::DrawListValue(TCanvas& canvas, int index, const QR
 QString TELPropsPageInplaceEdit::Text() const { return m_lineEdit->text(); }
 
 void TELPropsPageInplaceEdit::SetText(const QString& text) { m_lineEdit->setText(text); }
+
+void TELPropsPageInplaceEdit::ForgetEdits() {
+  if (!m_lineEdit->isUndoAvailable() && !m_lineEdit->isRedoAvailable()) return;
+  const int start = SelStart();
+  const int length = SelLength();
+  const bool all = length > 0 && length == m_lineEdit->text().size();
+  // The same text set again clears the field's history without a change.
+  const QSignalBlocker quiet(m_lineEdit);
+  m_lineEdit->setText(m_lineEdit->text());
+  if (all) SelectAll();
+  else SetSel(start, length);
+}
 
 void TELPropsPageInplaceEdit::SelectAll() {
   // Selected from the end back to the start, so the start of a long value

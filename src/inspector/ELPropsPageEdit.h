@@ -24,6 +24,9 @@ class TELPropsPageInplaceEdit : public TWinControl {
   QString Text() const;
   // Sets the text the way typing does: the page hears of the change.
   void SetText(const QString& text);
+  // Keeps the text and the selection but forgets the edits that led there,
+  // so the field's undo has nothing to take back.
+  void ForgetEdits();
   void SelectAll();
   int SelStart() const;
   int SelLength() const;

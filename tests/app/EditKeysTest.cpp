@@ -176,6 +176,28 @@ TEST_F(EditKeysTest, ACaptionTypedKeyByKeyIsOneStepUntilAnotherPropertyIsWritten
   EXPECT_EQ(label->Caption(), "Disc:");
 }
 
+TEST_F(EditKeysTest, CtrlZInTheInspectorUndoesTheTypedTextFirstThenTheLayout) {
+  EnableEditing(true);
+  TControl* media = Child("EMedia");
+  form->PDesigner()->SelectedControls().SelectOnly(media);
+  TypeIntoRow("Width", "250");
+  ASSERT_EQ(media->Width(), 250);
+  QLineEdit* edit = form->PInspector()->InplaceEditor()->LineEdit();
+  edit->setFocus();
+  // Text typed but not committed: the field's own undo takes it back.
+  QTest::keyClick(edit, Qt::Key_End);
+  QTest::keyClicks(edit, "9");
+  ASSERT_EQ(edit->text(), "2509");
+  QTest::keyClick(edit, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(edit->text(), "250");
+  EXPECT_EQ(media->Width(), 250);
+  // With nothing left to undo in the field, the key undoes the layout.
+  ASSERT_FALSE(edit->isUndoAvailable());
+  QTest::keyClick(edit, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(media->Width(), 180);
+  EXPECT_EQ(edit->text(), "180");
+}
+
 TEST_F(EditKeysTest, OpenAndEditingOffClearTheHistoryAndADragRefusesUndo) {
   EnableEditing(true);
   TControl* media = Child("EMedia");
