@@ -51,6 +51,16 @@ TEST_F(InspectorRealInput, TheLeftTypedIntoTheMediaFieldsRowIsSaved) {
   EXPECT_TRUE(SaveAndWaitFor({"EMedia.Left=200", "CustomGUI=yes"}));
 }
 
+TEST_F(InspectorRealInput, CtrlZInTheRowAfterEnterTakesTheWrittenValueBack) {
+  Select({"EMedia"});
+  if (HasFatalFailure()) return;
+  session.Click(Cell("Left", 1));
+  session.Type("200");
+  session.Key("Return");
+  session.Key("ctrl+z");
+  EXPECT_TRUE(SaveAndWaitFor({"EMedia.Left=104", "CustomGUI=yes"}));
+}
+
 TEST_F(InspectorRealInput, AnAnchorSetOnALabelAndAFieldKeepsEachOnesOtherAnchors) {
   Select({"LMedia", "EMedia"});
   if (HasFatalFailure()) return;
