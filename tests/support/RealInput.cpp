@@ -37,15 +37,24 @@ void EndProcess(QProcess& process) {
 // ---- XSession ----
 
 XSession::XSession() : m_server(std::make_unique<QProcess>()), m_windowManager(std::make_unique<QProcess>()) {
+  // On a loaded machine a fresh server can be gone again before the window
+  // manager reaches it; the whole session then starts over on a display the
+  // server picks anew.
+  for (int attempt = 0; attempt < 3; ++attempt) {
+    m_failure = Start();
+    if (m_failure.isEmpty() || m_failure.contains(QStringLiteral("scripts/setup-deps"))) return;
+    EndProcess(*m_windowManager);
+    EndProcess(*m_server);
+  }
+}
+
+QString XSession::Start() {
   // The server picks a free display itself and writes its number to the
   // given descriptor: here its standard output.
   m_server->start(QStringLiteral("Xvfb"), {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
                                            QStringLiteral("0"), QStringLiteral("1280x1024x24"), QStringLiteral("-dpi"),
                                            QStringLiteral("96"), QStringLiteral("-nolisten"), QStringLiteral("tcp")});
-  if (!m_server->waitForStarted(10000)) {
-    m_failure = QStringLiteral("Xvfb cannot be started (scripts/setup-deps test installs it)");
-    return;
-  }
+  if (!m_server->waitForStarted(10000)) return QStringLiteral("Xvfb cannot be started (scripts/setup-deps test installs it)");
   QByteArray number;
   const bool announced = PollUntil(
       [&] {
@@ -54,40 +63,33 @@ XSession::XSession() : m_server(std::make_unique<QProcess>()), m_windowManager(s
         return number.contains('\n') || m_server->state() == QProcess::NotRunning;
       },
       20000);
-  if (!announced || number.trimmed().isEmpty()) {
-    m_failure = QStringLiteral("Xvfb did not announce its display: ") + QString::fromLocal8Bit(m_server->readAllStandardError());
-    return;
-  }
+  if (!announced || number.trimmed().isEmpty())
+    return QStringLiteral("Xvfb did not announce its display: ") + QString::fromLocal8Bit(m_server->readAllStandardError());
   m_display = QLatin1Char(':') + QString::fromLatin1(number.trimmed());
 
   QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
   env.insert(QStringLiteral("DISPLAY"), m_display);
   m_windowManager->setProcessEnvironment(env);
   m_windowManager->setProcessChannelMode(QProcess::MergedChannels);
+  m_windowManager->start(QStringLiteral("openbox"), {QStringLiteral("--sm-disable")});
+  if (!m_windowManager->waitForStarted(10000))
+    return QStringLiteral("openbox cannot be started (scripts/setup-deps test installs it)");
   // The manager announces itself on the root window once it manages windows.
-  // On a loaded machine it can give up while the new server settles; it
-  // then gets a second start.
-  bool managing = false;
-  for (int attempt = 0; attempt < 2 && !managing; ++attempt) {
-    m_windowManager->start(QStringLiteral("openbox"), {QStringLiteral("--sm-disable")});
-    if (!m_windowManager->waitForStarted(10000)) {
-      m_failure = QStringLiteral("openbox cannot be started (scripts/setup-deps test installs it)");
-      return;
-    }
-    bool ok = false;
-    const bool settled = PollUntil(
-        [&] {
-          const QString out = Run(QStringLiteral("xprop"), {QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTING_WM_CHECK")}, &ok);
-          return (ok && out.contains(QStringLiteral("window id"))) || m_windowManager->state() == QProcess::NotRunning;
-        },
-        30000);
-    managing = settled && m_windowManager->state() == QProcess::Running;
-    if (!managing) EndProcess(*m_windowManager);
+  bool ok = false;
+  const bool settled = PollUntil(
+      [&] {
+        const QString out = Run(QStringLiteral("xprop"), {QStringLiteral("-root"), QStringLiteral("_NET_SUPPORTING_WM_CHECK")}, &ok);
+        return (ok && out.contains(QStringLiteral("window id"))) || m_windowManager->state() == QProcess::NotRunning;
+      },
+      30000);
+  if (!settled || m_windowManager->state() != QProcess::Running) {
+    const QString server = m_server->state() == QProcess::Running ? QStringLiteral("running")
+                                                                    : QStringLiteral("gone: ") + QString::fromLocal8Bit(m_server->readAllStandardError());
+    return QStringLiteral("the window manager did not start on ") + m_display + QStringLiteral(" (server ") + server +
+           QStringLiteral("): ") + QString::fromLocal8Bit(m_windowManager->readAll());
   }
-  if (!managing)
-    m_failure = QStringLiteral("the window manager did not start on ") + m_display + QStringLiteral(": ") +
-                QString::fromLocal8Bit(m_windowManager->readAll());
-  else if (!XDoTool({QStringLiteral("version")})) m_failure = QStringLiteral("xdotool cannot be run");
+  if (!XDoTool({QStringLiteral("version")})) return QStringLiteral("xdotool cannot be run (scripts/setup-deps test installs it)");
+  return QString();
 }
 
 XSession::~XSession() {

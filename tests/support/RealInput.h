@@ -62,6 +62,9 @@ class XSession {
   void Activate(const QString& window) const;
 
  private:
+  // One try at the server and the window manager; empty on success,
+  // otherwise why not.
+  QString Start();
   QByteArray RunBytes(const QString& program, const QStringList& args, bool* ok) const;
   QString Run(const QString& program, const QStringList& args, bool* ok) const;
 
