@@ -39,6 +39,13 @@ void DesignerTest::TearDown() {
   // with the mouse at rest.
   for (Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton})
     if (QGuiApplication::mouseButtons() & button) QTest::mouseRelease(Window(), button);
+  // A selection handler a test set may count into the test's own locals,
+  // which are gone by now; the teardown's last selection change must not
+  // reach it.
+  // A test may have freed the designer: it is looked for by address among
+  // the window's components, never touched before it is found there.
+  for (int i = 0; i < window->ComponentCount(); ++i)
+    if (window->Components(i) == designer) designer->OnChangeSelection = nullptr;
   TComponent::Free(window);
 }
 
