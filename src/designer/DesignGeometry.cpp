@@ -23,7 +23,12 @@ bool TDesignRect::Touches(const TDesignRect& o) const {
 }
 
 QRect TDesignRect::ToBounds() const {
-  return QRect(ClampToInt(Left), ClampToInt(Top), ClampToInt(Right - Left), ClampToInt(Bottom - Top));
+  // As a control's bounds: Left + Width and Top + Height within the 32-bit range.
+  const int left = ClampToInt(Left);
+  const int top = ClampToInt(Top);
+  const int64_t width = std::min<int64_t>(Right - Left, int64_t{INT_MAX} - left);
+  const int64_t height = std::min<int64_t>(Bottom - Top, int64_t{INT_MAX} - top);
+  return QRect(left, top, ClampToInt(width), ClampToInt(height));
 }
 
 QPoint HandleOrigin(THandleMode mode, THandlePosition position, const QRect& bounds) {
@@ -50,7 +55,9 @@ QPoint HandleOrigin(THandleMode mode, THandlePosition position, const QRect& bou
     case THandlePosition::hpBottomRight: y = t + h - kHandleSize + s; break;
     default: break;
   }
-  return QPoint(ClampToInt(x), ClampToInt(y));
+  // The whole handle lies within the 32-bit range.
+  const int64_t last = int64_t{INT_MAX} - kHandleSize;
+  return QPoint(ClampToInt(std::min(x, last)), ClampToInt(std::min(y, last)));
 }
 
 bool HandleShows(THandleMode mode, THandlePosition position) {

@@ -13,6 +13,9 @@
 #include <QApplication>
 #include <QHash>
 
+#include <algorithm>
+#include <climits>
+#include <cstdint>
 
 namespace {
 
@@ -272,6 +275,10 @@ void TControl::SetBounds(int left, int top, int width, int height) {
 }
 
 void TControl::ChangeBounds(int left, int top, int width, int height) {
+  // Left + Width and Top + Height stay within the 32-bit range, so the
+  // bounds always make a rectangle.
+  width = static_cast<int>(std::min<int64_t>(width, int64_t{INT_MAX} - left));
+  height = static_cast<int>(std::min<int64_t>(height, int64_t{INT_MAX} - top));
   const bool moved = left != m_left || top != m_top;
   const bool sized = width != m_width || height != m_height;
   if (!moved && !sized) return;
