@@ -26,17 +26,6 @@ class ControlsRealTest : public RealInputTest {
     }
     return false;
   }
-  // The picture of the area once two grabs in a row agree.
-  QByteArray Settled(const QRect& area) const {
-    QByteArray previous;
-    for (int i = 0; i < 100; ++i) {
-      QThread::msleep(100);
-      const QByteArray picture = session.Grab(area);
-      if (!picture.isEmpty() && picture == previous) return picture;
-      previous = picture;
-    }
-    return previous;
-  }
   // Clicks Save, then Open: the language dialog comes only once Save has
   // returned, and not while an error box is up. Closes the dialog again.
   void SaveWithoutAnErrorBox() {
@@ -57,7 +46,7 @@ TEST_F(ControlsRealTest, TheListFieldsDropDownLeavesTheMainWindowActiveAndEscape
   const QRect below(field.left(), field.bottom() + 1, field.width(), 40);
   // The field takes the focus first, so that its focus frame is in both pictures.
   session.Click(MainWindowPoint("ECategory", QPoint(10, field.height() / 2)));
-  const QByteArray closed = Settled(below);
+  const QByteArray closed = SettledPicture(below);
   ASSERT_FALSE(closed.isEmpty());
   session.Click(FromRight("ECategory", 6, field.height() / 2));
   QByteArray open;

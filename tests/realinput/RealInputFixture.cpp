@@ -110,15 +110,20 @@ QByteArray RealInputTest::EnableEditing() const {
 }
 
 QByteArray RealInputTest::ComponentListOtherThan(const QByteArray& old) const {
+  const QByteArray picture = SettledPicture(MainWindowRect("CBNames"), old);
+  if (picture.isEmpty()) ADD_FAILURE() << "the component list did not change";
+  return picture;
+}
+
+QByteArray RealInputTest::SettledPicture(const QRect& area, const QByteArray& other) const {
   QByteArray previous;
   QDeadlineTimer deadline(20000);
   while (!deadline.hasExpired()) {
-    const QByteArray picture = session.Grab(MainWindowRect("CBNames"));
-    if (!picture.isEmpty() && picture != old && picture == previous) return picture;
+    const QByteArray picture = session.Grab(area);
+    if (!picture.isEmpty() && picture != other && picture == previous) return picture;
     previous = picture;
     QThread::msleep(100);
   }
-  ADD_FAILURE() << "the component list did not change";
   return {};
 }
 

@@ -46,6 +46,9 @@ class RealInputTest : public ::testing::Test {
   // The picture of the component list once it differs from `old` and has
   // settled (two grabs alike); empty at the safety stop.
   QByteArray ComponentListOtherThan(const QByteArray& old) const;
+  // The picture of a screen area once two grabs in a row agree and differ
+  // from `other`; empty at the safety stop.
+  QByteArray SettledPicture(const QRect& area, const QByteArray& other = {}) const;
   // Waits until English.lng holds every line, each ended by CR LF (a safety
   // stop, not a timing check); fails the test with the lines it holds.
   bool FileHolds(const QStringList& lines);
